@@ -1,0 +1,20 @@
+// game_state.cpp -- the one GameState instance and the values derived from the sheet.
+#include "game/game_state.h"
+
+#include "game/int32.h"
+
+GameState gameState;
+
+int usedCount() {
+    int used = 0;
+    for (std::int32_t flag : gameState.game.categoryUsed) used += flag != 0;
+    return used;
+}
+
+std::int32_t upperSubtotal() {
+    std::int32_t sum = 0;
+    for (std::int32_t v : gameState.game.upperValues) sum = int32::add(sum, v);
+    return sum;
+}
+
+std::int32_t passesLeft() { return int32::sub(gameState.settings.passers, gameState.game.passesUsed); }

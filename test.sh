@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Builds Le cinquor and runs every test: the unit tests natively, again under AddressSanitizer and
+# UndefinedBehaviorSanitizer, and cross-built for Windows under Wine. Exits non-zero on any failure.
+set -u
+cd "$(dirname "$0")" || exit 1
+tools/deps.sh || exit 1
+
+failed=()
+# run_tree NAME CMAKE-ARGS...: configure, build and test one build tree under build/NAME.
+run_tree() {
+  local name=$1
+  shift
+  echo "=== $name"
+  if cmake -S . -B "build/$name" -G Ninja -DCINQUOR_WERROR=ON "$@" >"build/$name.configure.log" 2>&1 ||
+     { cat "build/$name.configure.log"; false; }; then
+    if cmake --build "build/$name"; then
+      ctest --test-dir "build/$name" --output-on-failure -j2 || failed+=("$name")
+      return
+    fi
+  fi
+  failed+=("$name (build)")
+}
+
+mkdir -p build
+run_tree native -DCMAKE_BUILD_TYPE=Debug
+run_tree sanitize -DCMAKE_BUILD_TYPE=Debug -DCINQUOR_SANITIZE=ON
+run_tree windows -DCMAKE_BUILD_TYPE=Release --toolchain cmake/mingw-w64-x86_64.cmake
+
+if [ ${#failed[@]} -ne 0 ]; then
+  echo "FAILED: ${failed[*]}" >&2
+  exit 1
+fi

@@ -1,0 +1,34 @@
+// game_driver.cpp -- plays the game through the same entry points the window procedure uses.
+#include "tests/unit/game_driver.h"
+
+#include "game/turn.h"
+
+namespace driver {
+
+Point onDie(int die) { return {75 + 72 * die + 24, 44}; }
+Point onCategory(int category) { return {100 * (category % 5) + 35, 180 + 30 * (category / 5) + 10}; }
+
+void paint() { rollFrameStep(); }
+
+int finishRoll(int limit) {
+    int frames = 0;
+    while (gameState.game.rollInProgress && frames < limit) {
+        paint();
+        ++frames;
+    }
+    return frames;
+}
+
+void click(Point p) {
+    gameState.game.mouseX = p.x;
+    gameState.game.mouseY = p.y;
+    gameState.game.buttonDown = 1;
+    releaseAt(p.x, p.y);
+}
+
+void setDice(std::initializer_list<int> faces) {
+    int i = 0;
+    for (int f : faces) gameState.game.dice[i++] = f;
+}
+
+}  // namespace driver

@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building and testing Le cinquor need, when any is missing.
+# As root it installs them with apt-get; otherwise it names the command to run and fails.
+# --always: refresh the package lists and install everything, missing or not (a fresh CI machine).
+set -u
+always=0
+[ "${1:-}" = "--always" ] && always=1
+
+# Native build and tests, the cross toolchain, Wine, and what the window tests drive the game with.
+packages=(
+  cmake ninja-build g++ googletest
+  g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+  wine64 xvfb xdotool imagemagick fonts-liberation
+)
+# The window manager of the window tests, without the desktop it recommends.
+packages_bare=(openbox)
+
+missing() {
+  for p in "$@"; do
+    dpkg-query -W -f='${Status}\n' "$p" 2>/dev/null | grep -q '^install ok installed$' || echo "$p"
+  done
+}
+
+if [ $always -eq 1 ]; then
+  need="${packages[*]}"
+  need_bare="${packages_bare[*]}"
+else
+  need=$(missing "${packages[@]}")
+  need_bare=$(missing "${packages_bare[@]}")
+  [ -z "$need$need_bare" ] && exit 0
+fi
+
+if [ "$(id -u)" -ne 0 ]; then
+  echo "Missing packages: $need $need_bare" >&2
+  echo "Install them with: sudo apt-get install -y $need && sudo apt-get install -y --no-install-recommends $need_bare" >&2
+  exit 1
+fi
+
+export DEBIAN_FRONTEND=noninteractive
+apt-get update || exit 1
+# shellcheck disable=SC2086
+[ -z "$need" ] || apt-get install -y $need || exit 1
+# shellcheck disable=SC2086
+[ -z "$need_bare" ] || apt-get install -y --no-install-recommends $need_bare || exit 1
