@@ -24,7 +24,9 @@ constexpr Point kNowhere{250, 120};
 void paint();
 // Paints until the roll under way has ended; returns how many paints drew faces.
 int finishRoll(int limit = 1000);
-// The pointer moves to p, the left button goes down and comes up there.
+// The pointer moves to p (a WM_MOUSEMOVE: no hover pass, no repaint).
+void moveTo(Point p);
+// The pointer moves to p, the left button goes down there (with its hover pass) and comes up.
 void click(Point p);
 // The dice show these faces, as if a roll had left them.
 void setDice(std::initializer_list<int> faces);

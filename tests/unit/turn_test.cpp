@@ -285,8 +285,9 @@ TEST_F(Turn, NewTurnRollsAllFiveDice) {
 TEST_F(Turn, ReleaseOutsideEveryRegionOnlyRepaints) {
     finishRoll();
     const GameFields before = g;
+    driver::moveTo(driver::kNowhere);
     const int repaints = fake::platform.repaints;
-    click(driver::kNowhere);
+    releaseAt(driver::kNowhere.x, driver::kNowhere.y);
     EXPECT_EQ(fake::platform.repaints, repaints + 1);
     EXPECT_EQ(g.rollInProgress, before.rollInProgress);
     EXPECT_EQ(g.rollsThisTurn, before.rollsThisTurn);

@@ -55,7 +55,9 @@ TEST(WholeGame, ScriptedDiceFillTheSheet) {
         click(driver::onCategory(t.category));
         expectedScore += t.value;
         EXPECT_EQ(gameState.game.selectedValue, t.value) << kGame - &t;
-        EXPECT_EQ(gameState.game.score, expectedScore);
+        EXPECT_EQ(gameState.game.score, expectedScore + (gameState.game.upperBonusGiven ? 35 : 0));
+        // The bonus comes with the first paint after the write that brings the upper sheet to 63.
+        EXPECT_EQ(gameState.game.upperBonusGiven, upperSubtotal() >= 63 && t.category != kSix);
     }
     EXPECT_TRUE(fake::platform.faces.empty());
     EXPECT_EQ(fake::platform.confirmations, 1);  // only the zero in "Cinquor" was poor
@@ -64,7 +66,27 @@ TEST(WholeGame, ScriptedDiceFillTheSheet) {
     const std::int32_t upper[6] = {3, 6, 12, 12, 15, 24};
     for (int k = 0; k < 6; ++k) EXPECT_EQ(gameState.game.upperValues[k], upper[k]) << k;
     EXPECT_EQ(gameState.game.fiveOfAKindValue, 150);
-    EXPECT_EQ(gameState.game.score, 312);
+    EXPECT_EQ(gameState.game.score, 312 + 35);
+
+    // The next paint shows the end, raises the record; a click anywhere asks for the next game.
+    driver::paint();
+    EXPECT_STREQ(gameState.game.helpText, "Partie terminée!");
+    EXPECT_EQ(gameState.game.record, 347);
+    EXPECT_EQ(gameState.game.recordCheated, 0);
+    driver::click(driver::onDie(2));
+    EXPECT_EQ(gameState.game.heldDice[2], 0);
+    driver::paint();
+    const GameFields& g = gameState.game;
+    EXPECT_EQ(g.gamesPlayed, 1);
+    EXPECT_EQ(g.record, 347);
+    EXPECT_EQ(g.score, 0);
+    EXPECT_EQ(g.displayedScore, 0);
+    EXPECT_EQ(usedCount(), 0);
+    EXPECT_EQ(upperSubtotal(), 0);
+    EXPECT_EQ(g.upperBonusGiven, 0);
+    EXPECT_EQ(g.fiveOfAKindValue, 50);
+    EXPECT_EQ(g.newGameRequested, 0);
+    EXPECT_EQ(g.rollsThisTurn, 1);  // the new game opened with a roll, which this paint ended
 }
 
 // Random games with a plain strategy: take every roll, then write the first open category where the
