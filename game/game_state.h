@@ -93,6 +93,12 @@ struct Settings {
     std::int32_t filtrage = 0;   // smooth stretching of the board
 };
 
+// The eleven values of the saved-state file, in file order. Written by app/ when it reads or writes it.
+constexpr int kSaveValueCount = 11;
+struct SaveRecord {
+    std::int32_t values[kSaveValueCount] = {};
+};
+
 // What the window shell keeps. Written by app/.
 struct ShellFields {
     void* appInstance = nullptr;  // the module instance, opaque here
@@ -104,6 +110,7 @@ struct ShellFields {
     std::int32_t initialClientWidth = 511;  // logical board size, captured over the first ten messages
     std::int32_t initialClientHeight = 446;
     std::int32_t messageCount = 0;
+    SaveRecord saveRecord;  // the buffer the saved-state file is read into and written from
 };
 
 // Fonts, surfaces and the paint's own state. Written by render/.

@@ -1,6 +1,7 @@
 // fake_platform.cpp -- the platform functions of the rules, as the tests play them.
 #include "tests/unit/fake_platform.h"
 
+#include "app/message_box.h"
 #include "game/game_state.h"
 #include "game/platform.h"
 
@@ -27,6 +28,11 @@ bool confirmOkCancel(const char* text, const char* title) {
     fake::platform.lastText = text;
     fake::platform.lastTitle = title;
     return fake::platform.confirmAnswer;
+}
+
+int showMessageBox(void* owner, const char* text, const char* caption, unsigned style) {
+    fake::platform.boxes.push_back({owner, text, caption, style});
+    return fake::platform.boxAnswer;
 }
 
 int nextRandom() {

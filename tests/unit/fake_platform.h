@@ -6,8 +6,16 @@
 #include <deque>
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 namespace fake {
+
+struct Box {
+    void* owner;
+    std::string text;
+    std::string caption;
+    unsigned style;
+};
 
 struct Platform {
     int repaints = 0;
@@ -18,6 +26,8 @@ struct Platform {
     int confirmations = 0;
     std::string lastText;
     std::string lastTitle;
+    std::vector<Box> boxes;  // message boxes of the shell, in order
+    int boxAnswer = 1;       // the button the player presses in them
 };
 
 extern Platform platform;

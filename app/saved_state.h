@@ -1,0 +1,28 @@
+// saved_state.h -- the saved-state file: eleven little-endian 32-bit values kept from run to run.
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+
+#include "game/game_state.h"
+
+constexpr std::size_t kSaveFileSize = 4 * kSaveValueCount;  // 44 bytes
+
+// Decodes up to eleven whole values of `bytes` into `record` and returns how many it holds; the values
+// past them are left as they were.
+int decodeSaveRecord(const unsigned char* bytes, std::size_t size, SaveRecord& record);
+void encodeSaveRecord(const SaveRecord& record, unsigned char* bytes);  // kSaveFileSize bytes
+
+// Reads the saved state into the settings and the record at start-up. A file shorter than 44 bytes is an
+// older save: it is read as a prefix, with a word to the player, and warnings are switched on.
+void loadSavedState();
+
+// Writes the saved state when the main window goes. The old file is replaced only by a complete new one;
+// on any failure the player is told, with `mainWindow` owning the box, and the old file stays as it was.
+void writeSavedState(void* mainWindow);
+
+// Where the file lives, supplied by the platform.
+std::filesystem::path savedStatePath();        // written there, and read there first
+std::filesystem::path legacySavedStatePath();  // read when the first does not exist; never written
+// Moves the complete file `from` over `to` in one step; false when it could not.
+bool replaceFile(const std::filesystem::path& from, const std::filesystem::path& to);

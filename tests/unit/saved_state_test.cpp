@@ -1,0 +1,221 @@
+// saved_state_test.cpp -- the eleven values kept from run to run, old files, and writes that fail.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/message_box.h"
+#include "config/configuration.h"
+#include "app/saved_state.h"
+#include "game/game_state.h"
+#include "tests/unit/fake_platform.h"
+#include "tests/unit/fake_store.h"
+#include "tests/unit/temp_dir.h"
+
+namespace {
+
+// Little-endian bytes of these values.
+std::string bytesOf(std::initializer_list<std::int32_t> values) {
+    std::string bytes;
+    for (std::int32_t v : values) {
+        const auto u = static_cast<std::uint32_t>(v);
+        for (int b = 0; b < 4; ++b) bytes += static_cast<char>(u >> (8 * b));
+    }
+    return bytes;
+}
+
+const char kOldSaveText[] =
+    "Votre sauvegarde est vieille, elle va \xEAtre mise \xE0 jour. Vous n'allez perdre AUCUNE donn\xE9" "e!\n"
+    "Vous devriez jeter un coup d'oeil aux options qui n'existaient pas avant pour voir si les r\xE9glages "
+    "vous satisfont...";
+
+class SavedState : public ::testing::Test {
+protected:
+    void SetUp() override {
+        fake::reset();
+        fake::store = fake::Store{};
+    }
+    void saveFile(const std::string& bytes) {
+        std::filesystem::create_directories("saves");
+        writeFile(fake::store.path, bytes);
+    }
+    std::int32_t values(int i) const {
+        std::int32_t* const fields[kSaveValueCount] = {
+            &gameState.drawing.backgroundMode, &gameState.game.record,       &gameState.settings.lancers,
+            &gameState.settings.timer,         &gameState.game.recordCheated, &gameState.settings.aide,
+            &gameState.game.gamesPlayed,       &gameState.settings.passers,  &gameState.shell.animationsOn,
+            &gameState.settings.filtrage,      &gameState.shell.warningsOn,
+        };
+        return *fields[i];
+    }
+    TempDir dir;
+};
+
+TEST_F(SavedState, RoundTripOfAllElevenValues) {
+    gameState.drawing.backgroundMode = 1;
+    gameState.game.record = 312;
+    gameState.settings.lancers = 0;
+    gameState.settings.timer = -40;
+    gameState.game.recordCheated = 1;
+    gameState.settings.aide = 0;
+    gameState.game.gamesPlayed = 2147483647;
+    gameState.settings.passers = 7;
+    gameState.shell.animationsOn = 0;
+    gameState.settings.filtrage = 1;
+    gameState.shell.warningsOn = 0;
+    writeSavedState(nullptr);
+    EXPECT_TRUE(fake::platform.boxes.empty());
+    EXPECT_EQ(readFile(fake::store.path), bytesOf({1, 312, 0, -40, 1, 0, 2147483647, 7, 0, 1, 0}));
+    EXPECT_FALSE(std::filesystem::exists("saves/dezo.sav.tmp"));
+
+    fake::reset();
+    loadSavedState();
+    const std::int32_t expected[] = {1, 312, 0, -40, 1, 0, 2147483647, 7, 0, 1, 0};
+    for (int i = 0; i < kSaveValueCount; ++i) EXPECT_EQ(values(i), expected[i]) << i;
+    EXPECT_TRUE(fake::platform.boxes.empty());
+}
+
+TEST_F(SavedState, FilesOfEveryKind) {
+    const std::string full = bytesOf({1, 200, 4, 80, 1, 0, 41, 2, 0, 1, 0});
+    struct Case {
+        const char* name;
+        std::string bytes;
+        const char* caption;  // null when no box is shown
+        std::int32_t expected[kSaveValueCount];
+    };
+    const Case cases[] = {
+        {"empty", "", "0", {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1}},
+        {"ten values", full.substr(0, 40), "10", {1, 200, 4, 80, 1, 0, 41, 2, 0, 1, 1}},
+        {"three values and a half", full.substr(0, 14), "3", {1, 200, 4, 0, 0, 0, 0, 0, 0, 0, 1}},
+        {"complete", full, nullptr, {1, 200, 4, 80, 1, 0, 41, 2, 0, 1, 0}},
+        {"longer", full + bytesOf({99}), nullptr, {1, 200, 4, 80, 1, 0, 41, 2, 0, 1, 0}},
+    };
+    for (const Case& c : cases) {
+        fake::reset();
+        saveFile(c.bytes);
+        loadSavedState();
+        for (int i = 0; i < kSaveValueCount; ++i) EXPECT_EQ(values(i), c.expected[i]) << c.name << " " << i;
+        if (!c.caption) {
+            EXPECT_TRUE(fake::platform.boxes.empty()) << c.name;
+            continue;
+        }
+        ASSERT_EQ(fake::platform.boxes.size(), 1u) << c.name;
+        const fake::Box& box = fake::platform.boxes[0];
+        EXPECT_EQ(box.caption, c.caption) << c.name;
+        EXPECT_EQ(box.text, kOldSaveText) << c.name;
+        EXPECT_EQ(box.style, 0x40u) << c.name;
+        EXPECT_EQ(box.owner, nullptr) << c.name;
+    }
+}
+
+TEST_F(SavedState, LongerFileIsRewrittenWithFortyFourBytes) {
+    saveFile(bytesOf({0, 10, 3, 50, 0, 1, 7, 0, 1, 0, 1, 5, 6}));
+    loadSavedState();
+    writeSavedState(nullptr);
+    EXPECT_EQ(readFile(fake::store.path).size(), 44u);
+}
+
+TEST_F(SavedState, MissingFileKeepsTheDefaultsSilently) {
+    loadSavedState();
+    EXPECT_TRUE(fake::platform.boxes.empty());
+    EXPECT_EQ(gameState.settings.lancers, 3);
+    EXPECT_EQ(gameState.settings.timer, 50);
+    EXPECT_EQ(gameState.settings.aide, 1);
+    EXPECT_EQ(gameState.shell.animationsOn, 1);
+    EXPECT_EQ(gameState.shell.warningsOn, 1);
+    EXPECT_EQ(gameState.game.gamesPlayed, 0);
+}
+
+TEST_F(SavedState, OldLocationIsReadWhenTheNewFileIsMissing) {
+    writeFile(fake::store.legacyPath, bytesOf({0, 444, 3, 50, 0, 1, 12, 0, 1, 0, 1}));
+    loadSavedState();
+    EXPECT_EQ(gameState.game.record, 444);
+    EXPECT_EQ(gameState.game.gamesPlayed, 12);
+    gameState.game.gamesPlayed = 13;
+    writeSavedState(nullptr);
+    EXPECT_EQ(readFile(fake::store.path), bytesOf({0, 444, 3, 50, 0, 1, 13, 0, 1, 0, 1}));
+    EXPECT_EQ(readFile(fake::store.legacyPath), bytesOf({0, 444, 3, 50, 0, 1, 12, 0, 1, 0, 1}))
+        << "the old file is never written";
+
+    fake::reset();
+    loadSavedState();  // the new file now wins
+    EXPECT_EQ(gameState.game.gamesPlayed, 13);
+}
+
+// A failed write tells the player in a box owned by the window and leaves the old file exactly as it was.
+void expectFailedWrite(void* window, const std::string& before) {
+    ASSERT_EQ(fake::platform.boxes.size(), 1u);
+    EXPECT_EQ(fake::platform.boxes[0].text, "Pas pu enregistrer");
+    EXPECT_EQ(fake::platform.boxes[0].caption, "Oups...");
+    EXPECT_EQ(fake::platform.boxes[0].style, 0x10u);
+    EXPECT_EQ(fake::platform.boxes[0].owner, window);
+    EXPECT_EQ(readFile(fake::store.path), before);
+}
+
+TEST_F(SavedState, WriteThatCannotStartKeepsTheOldFile) {
+    const std::string before = bytesOf({0, 99, 3, 50, 0, 1, 5, 0, 1, 0, 1});
+    saveFile(before);
+    std::filesystem::create_directory("saves/dezo.sav.tmp");  // the new content has nowhere to go
+    int window = 0;
+    gameState.game.record = 500;
+    writeSavedState(&window);
+    expectFailedWrite(&window, before);
+}
+
+TEST_F(SavedState, ReplaceThatFailsKeepsTheOldFileAndNoTemporary) {
+    const std::string before = bytesOf({0, 99, 3, 50, 0, 1, 5, 0, 1, 0, 1});
+    saveFile(before);
+    fake::store.replaceFails = true;
+    int window = 0;
+    writeSavedState(&window);
+    expectFailedWrite(&window, before);
+    EXPECT_FALSE(std::filesystem::exists("saves/dezo.sav.tmp"));
+}
+
+TEST_F(SavedState, FullDiskKeepsTheOldFile) {
+    std::error_code error;
+    if (!std::filesystem::exists("/dev/full", error)) GTEST_SKIP() << "no full-disk device here";
+    const std::string before = bytesOf({0, 99, 3, 50, 0, 1, 5, 0, 1, 0, 1});
+    saveFile(before);
+    std::filesystem::create_symlink("/dev/full", "saves/dezo.sav.tmp");
+    int window = 0;
+    writeSavedState(&window);
+    expectFailedWrite(&window, before);
+    EXPECT_EQ(fake::store.replacements, 0) << "nothing replaces the old file after a failed write";
+}
+
+TEST_F(SavedState, FolderIsMadeWhenNeeded) {
+    fake::store.path = "deep/er/dezo.sav";
+    writeSavedState(nullptr);
+    EXPECT_EQ(readFile("deep/er/dezo.sav").size(), 44u);
+}
+
+TEST(SaveRecordBytes, DecodeIsLittleEndianAndCountsWholeValues) {
+    SaveRecord record;
+    const unsigned char bytes[] = {0x78, 0x56, 0x34, 0x12, 0xFF, 0xFF, 0xFF, 0xFF, 0x01, 0x02};
+    EXPECT_EQ(decodeSaveRecord(bytes, sizeof bytes, record), 2);
+    EXPECT_EQ(record.values[0], 0x12345678);
+    EXPECT_EQ(record.values[1], -1);
+    EXPECT_EQ(record.values[2], 0);
+}
+
+}  // namespace
+
+namespace {
+
+// Start-up reads the saved state first and the configuration file after it: the file wins for the five
+// keys it may hold, the saved state for the rest, the defaults for what neither names.
+TEST_F(SavedState, ConfigurationWinsOverTheSavedFile) {
+    saveFile(bytesOf({1, 250, 5, 80, 1, 0, 41, 2, 0, 1, 0}));
+    writeFile("Config.txt", "timer=30\nlancers=3\n");
+    loadSavedState();
+    readConfiguration("Config.txt");
+    EXPECT_EQ(gameState.settings.timer, 30);
+    EXPECT_EQ(gameState.settings.lancers, 3);
+    EXPECT_EQ(gameState.settings.passers, 2);
+    EXPECT_EQ(gameState.game.record, 250);
+    EXPECT_EQ(gameState.game.gamesPlayed, 41);
+    EXPECT_EQ(gameState.shell.warningsOn, 0);
+    EXPECT_EQ(gameState.settings.couleurfct, 0x0000FFFFu);
+}
+
+}  // namespace
