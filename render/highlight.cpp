@@ -1,0 +1,86 @@
+// highlight.cpp -- tinting a rectangle of the board in one of the five blend modes.
+#include "render/highlight.h"
+
+#include <algorithm>
+
+#include "game/int32.h"
+#include "render/draw.h"
+#include "render/surfaces.h"
+
+namespace {
+
+constexpr std::int32_t kRowBytes = 3 * kSectionWidth;  // 1536 bytes, no padding
+
+// Runs `rule(channel, component)` over every byte of the rectangle, blue, green, red in memory order.
+// Rows are stored bottom-up, so each row down the board lies 1536 bytes earlier in memory.
+template <typename Rule>
+void forEachChannel(unsigned char* pixels, std::int32_t x, std::int32_t y, std::int32_t width,
+                    std::int32_t height, Colour colour, Rule rule) {
+    if (!pixels) return;
+    flushDrawing();  // the platform may still hold drawing meant for these pixels
+    if (height <= 0 || width <= 0) return;
+    // Every rectangle the board asks for lies inside it; anything else is cut to the board.
+    const std::int64_t left = std::max<std::int64_t>(x, 0);
+    const std::int64_t top = std::max<std::int64_t>(y, 0);
+    const std::int64_t right = std::min<std::int64_t>(std::int64_t{x} + width, kSectionWidth);
+    const std::int64_t bottom = std::min<std::int64_t>(std::int64_t{y} + height, kBoardHeight);
+    const std::uint8_t k[3] = {static_cast<std::uint8_t>(colour >> 16), static_cast<std::uint8_t>(colour >> 8),
+                               static_cast<std::uint8_t>(colour)};
+    for (std::int64_t row = top; row < bottom; ++row) {
+        unsigned char* p = pixels + (kBoardHeight - 1 - row) * kRowBytes + 3 * left;
+        for (std::int64_t column = left; column < right; ++column) {
+            for (int channel = 0; channel < 3; ++channel, ++p) *p = rule(*p, k[channel]);
+        }
+    }
+}
+
+}  // namespace
+
+void blendAdd(unsigned char* pixels, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
+              Colour colour) {
+    forEachChannel(pixels, x, y, width, height, colour, [](std::uint8_t c, std::uint8_t k) -> std::uint8_t {
+        return c >= 255 - k ? 255 : static_cast<std::uint8_t>(c + k);
+    });
+}
+
+void blendSubtract(unsigned char* pixels, std::int32_t x, std::int32_t y, std::int32_t width,
+                   std::int32_t height, Colour colour) {
+    forEachChannel(pixels, x, y, width, height, colour, [](std::uint8_t c, std::uint8_t k) -> std::uint8_t {
+        return c > 255 - k ? static_cast<std::uint8_t>(c - (255 - k)) : 0;
+    });
+}
+
+void blendMask(unsigned char* pixels, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
+               Colour colour, std::int32_t level) {
+    forEachChannel(pixels, x, y, width, height, colour, [level](std::uint8_t c, std::uint8_t k) -> std::uint8_t {
+        if (k == 0) return c;
+        // k L - (L - 255) c in 32 bits, as the level was given: a level above 255 wraps the channel.
+        const std::int32_t n = int32::sub(int32::mul(k, level), int32::mul(int32::sub(level, 255), c));
+        return static_cast<std::uint8_t>(int32::div(n, 255));
+    });
+}
+
+void drawHighlight(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height, std::int32_t mode,
+                   Colour colour, std::int32_t level, std::int32_t panelRow) {
+    DrawingResources& d = gameState.drawing;
+    switch (mode) {
+        case 0:
+            copyRectOr(d.boardSurface, x, y, width, height, d.panelSurface, 0, panelRow);
+            break;
+        case 1:
+            blendRect(d.boardSurface, x, y, width, height, d.panelSurface, 0, panelRow,
+                      static_cast<std::uint8_t>(level));
+            break;
+        case 2:
+            blendAdd(d.boardPixels, x, y, width, height, colour);
+            break;
+        case 3:
+            blendSubtract(d.boardPixels, x, y, width, height, colour);
+            break;
+        case 4:
+            blendMask(d.boardPixels, x, y, width, height, colour, level);
+            break;
+        default:
+            break;
+    }
+}
