@@ -1,0 +1,292 @@
+// make_images.cpp -- draws the pictures shipped with Le cinquor: the table (fond.bmp), the dice sheet
+// (des.bmp) and the 16-colour icons. Run at build time: make_images OUTPUT-FOLDER.
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <functional>
+#include <string>
+
+#include "tools/bmp.h"
+
+namespace {
+
+using bmp::Image;
+using Colour = std::uint32_t;
+
+constexpr Colour rgb(int r, int g, int b) { return Colour(r) | Colour(g) << 8 | Colour(b) << 16; }
+int red(Colour c) { return c & 0xFF; }
+int green(Colour c) { return (c >> 8) & 0xFF; }
+int blue(Colour c) { return (c >> 16) & 0xFF; }
+int clampByte(double v) { return std::clamp(int(std::lround(v)), 0, 255); }
+
+Colour mix(Colour a, Colour b, double t) {
+    return rgb(clampByte(red(a) + (red(b) - red(a)) * t), clampByte(green(a) + (green(b) - green(a)) * t),
+               clampByte(blue(a) + (blue(b) - blue(a)) * t));
+}
+Colour shade(Colour c, double f) { return rgb(clampByte(red(c) * f), clampByte(green(c) * f), clampByte(blue(c) * f)); }
+
+// A small deterministic noise, so that every build draws the same pictures.
+double noise(int x, int y, unsigned seed) {
+    std::uint32_t h = std::uint32_t(x) * 374761393u + std::uint32_t(y) * 668265263u + seed * 2246822519u;
+    h = (h ^ (h >> 13)) * 1274126177u;
+    return double((h ^ (h >> 16)) & 0xFFFF) / 65535.0 - 0.5;
+}
+
+// Signed distance from (px, py) to a rounded rectangle; negative inside.
+double roundedBox(double px, double py, double left, double top, double right, double bottom, double radius) {
+    const double cx = (left + right) / 2, cy = (top + bottom) / 2;
+    const double hx = (right - left) / 2 - radius, hy = (bottom - top) / 2 - radius;
+    const double dx = std::max(std::abs(px - cx) - hx, 0.0), dy = std::max(std::abs(py - cy) - hy, 0.0);
+    const double outside = std::hypot(dx, dy);
+    const double inside = std::min(std::max(std::abs(px - cx) - hx, std::abs(py - cy) - hy), 0.0);
+    return outside + inside - radius;
+}
+
+// Coverage of a shape over pixel (x, y), by 4 x 4 samples.
+double coverage(int x, int y, const std::function<bool(double, double)>& inside) {
+    int hits = 0;
+    for (int sy = 0; sy < 4; ++sy) {
+        for (int sx = 0; sx < 4; ++sx) hits += inside(x + (sx + 0.5) / 4, y + (sy + 0.5) / 4);
+    }
+    return hits / 16.0;
+}
+
+// Paints a shape with smooth edges.
+void paint(Image& image, int left, int top, int right, int bottom, Colour colour,
+           const std::function<bool(double, double)>& inside) {
+    for (int y = std::max(top, 0); y < std::min(bottom, image.height); ++y) {
+        for (int x = std::max(left, 0); x < std::min(right, image.width); ++x) {
+            const double c = coverage(x, y, inside);
+            if (c > 0) image.at(x, y) = mix(image.at(x, y), colour, c);
+        }
+    }
+}
+
+// The colour under the dice: the sprites' corners are this colour, so they sit seamlessly in the tray.
+constexpr Colour kTrayLiner = rgb(232, 220, 194);
+constexpr Colour kFelt = rgb(20, 92, 56);
+
+Image makeTable() {
+    Image table(511, 446);
+    // Green felt, lighter in the middle, with a fine weave.
+    for (int y = 0; y < table.height; ++y) {
+        for (int x = 0; x < table.width; ++x) {
+            const double dx = (x - 255.0) / 300, dy = (y - 240.0) / 280;
+            const double light = 1.12 - 0.45 * (dx * dx + dy * dy);
+            const double weave = 0.05 * noise(x, y, 1) + 0.025 * ((x + y) % 3 == 0);
+            table.at(x, y) = shade(kFelt, light + weave);
+        }
+    }
+    // The wooden tray for the dice, its liner, and the dice band it frames.
+    const Colour wood = rgb(150, 96, 52);
+    for (int y = 4; y < 112; ++y) {
+        for (int x = 50; x < 442; ++x) {
+            const double d = roundedBox(x + 0.5, y + 0.5, 52, 6, 440, 110, 12);
+            if (d > 0.5) continue;
+            const double grain = 0.12 * std::sin(y * 0.9 + 3 * std::sin(x * 0.03)) + 0.06 * noise(x, y, 2);
+            Colour c = shade(wood, 1.0 + grain - (d > -3 ? 0.25 : 0));
+            if (d > -0.5) c = mix(table.at(x, y), c, 0.5 - d);
+            table.at(x, y) = c;
+        }
+    }
+    paint(table, 60, 12, 434, 106, shade(wood, 0.55), [](double x, double y) {
+        return roundedBox(x, y, 61, 13, 433, 105, 8) < 0;
+    });
+    paint(table, 60, 12, 434, 106, kTrayLiner, [](double x, double y) {
+        return roundedBox(x, y, 63, 15, 431, 103, 7) < 0;
+    });
+    // A soft shadow on the felt below the tray.
+    for (int y = 110; y < 118; ++y) {
+        for (int x = 56; x < 440; ++x) table.at(x, y) = shade(table.at(x, y), 0.75 + 0.03 * (y - 110));
+    }
+    // The score sheet: a darker field with gold rules between its three rows and five columns.
+    const Colour gold = rgb(196, 160, 72);
+    paint(table, 0, 170, 511, 272, rgb(10, 58, 36), [](double x, double y) {
+        return roundedBox(x, y, -8, 172, 503, 270, 10) < 0;
+    });
+    for (int row = 0; row < 2; ++row) {
+        const int y = 205 + 30 * row;
+        for (int x = 4; x < 494; ++x) table.at(x, y) = mix(table.at(x, y), gold, 0.55);
+    }
+    for (int column = 1; column < 5; ++column) {
+        const int x = 100 * column - 8;
+        for (int y = 178; y < 266; ++y) table.at(x, y) = mix(table.at(x, y), gold, 0.45);
+    }
+    paint(table, 0, 168, 511, 274, gold, [](double x, double y) {
+        const double d = roundedBox(x, y, -8, 172, 503, 270, 10);
+        return d < 0 && d > -1.5;
+    });
+    // The status line's darker strip at the foot of the board.
+    for (int y = 400; y < table.height; ++y) {
+        for (int x = 0; x < table.width; ++x) table.at(x, y) = shade(table.at(x, y), y < 402 ? 0.5 : 0.62);
+    }
+    for (int x = 0; x < table.width; ++x) table.at(x, 400) = mix(table.at(x, 400), gold, 0.6);
+    return table;
+}
+
+// Pip centres of each face on a 48 x 48 die, in thirds of the face.
+const int kPips[6][6][2] = {
+    {{1, 1}},
+    {{0, 0}, {2, 2}},
+    {{0, 0}, {1, 1}, {2, 2}},
+    {{0, 0}, {2, 0}, {0, 2}, {2, 2}},
+    {{0, 0}, {2, 0}, {1, 1}, {0, 2}, {2, 2}},
+    {{0, 0}, {2, 0}, {0, 1}, {2, 1}, {0, 2}, {2, 2}},
+};
+
+Image makeDice() {
+    Image dice(48, 288, kTrayLiner);
+    for (int f = 0; f < 6; ++f) {
+        const int top = 48 * f;
+        // Shadow, body with a light top-left and a darker rim, then the pips.
+        paint(dice, 0, top, 48, top + 48, shade(kTrayLiner, 0.62), [top](double x, double y) {
+            return roundedBox(x, y - top, 5, 5, 46, 46, 8) < 0;
+        });
+        for (int y = top; y < top + 48; ++y) {
+            for (int x = 0; x < 48; ++x) {
+                const double c = coverage(x, y, [top](double px, double py) {
+                    return roundedBox(px, py - top, 2, 2, 44, 44, 8) < 0;
+                });
+                if (c <= 0) continue;
+                const double edge = -roundedBox(x + 0.5, y - top + 0.5, 2, 2, 44, 44, 8);
+                const double light = 1.0 - 0.06 * ((x + (y - top)) / 88.0) - (edge < 2.5 ? 0.12 : 0);
+                dice.at(x, y) = mix(dice.at(x, y), shade(rgb(252, 250, 244), light), c);
+            }
+        }
+        const int count = f + 1;
+        const Colour pipColour = count == 1 ? rgb(196, 28, 36) : rgb(28, 28, 36);
+        const double radius = count == 1 ? 5.5 : 4.3;
+        for (int p = 0; p < count; ++p) {
+            const double cx = 12 + 11 * kPips[f][p][0], cy = top + 12 + 11 * kPips[f][p][1];
+            paint(dice, int(cx) - 7, int(cy) - 7, int(cx) + 8, int(cy) + 8, pipColour,
+                  [cx, cy, radius](double x, double y) { return std::hypot(x - cx, y - cy) < radius; });
+        }
+    }
+    return dice;
+}
+
+// The 16 colours of the classic palette, in their standard order.
+const Colour kPalette[16] = {
+    rgb(0, 0, 0),     rgb(128, 0, 0),   rgb(0, 128, 0),   rgb(128, 128, 0), rgb(0, 0, 128),   rgb(128, 0, 128),
+    rgb(0, 128, 128), rgb(192, 192, 192), rgb(128, 128, 128), rgb(255, 0, 0), rgb(0, 255, 0), rgb(255, 255, 0),
+    rgb(0, 0, 255),   rgb(255, 0, 255), rgb(0, 255, 255), rgb(255, 255, 255),
+};
+
+// An icon image: palette indexes, 255 for transparent.
+struct IconImage {
+    int size;
+    std::string pixels;  // size * size indexes, top row first
+};
+
+// A die of `face` in `body` colour with pips of `pip` colour, on a round table of `table` colour.
+IconImage drawIcon(int size, int face, int body, int pip, int table) {
+    IconImage icon{size, std::string(std::size_t(size) * size, char(255))};
+    const double s = size / 32.0;
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+            const double px = (x + 0.5) / s, py = (y + 0.5) / s;
+            char index = char(255);
+            if (table >= 0 && std::hypot(px - 16, py - 16) < 15.5) index = char(table);
+            if (roundedBox(px, py, 6, 6, 27, 27, 4) < 0) index = char(0);        // outline
+            if (roundedBox(px, py, 7, 7, 26, 26, 3.5) < 0) index = char(body);
+            for (int p = 0; p < face; ++p) {
+                const double cx = 10.5 + 6 * kPips[face - 1][p][0], cy = 10.5 + 6 * kPips[face - 1][p][1];
+                if (std::hypot(px - cx, py - cy) < (size <= 16 ? 2.6 : 2.2)) index = char(pip);
+            }
+            icon.pixels[std::size_t(y) * size + x] = index;
+        }
+    }
+    return icon;
+}
+
+void put16(std::string& out, unsigned v) { bmp::put16(out, v); }
+void put32(std::string& out, std::uint32_t v) { bmp::put32(out, v); }
+
+// A 16-colour .ico file holding `images`.
+std::string encodeIcon(const std::initializer_list<IconImage>& images) {
+    std::string header, data;
+    put16(header, 0);
+    put16(header, 1);
+    put16(header, unsigned(images.size()));
+    std::uint32_t offset = 6 + 16 * std::uint32_t(images.size());
+    for (const IconImage& icon : images) {
+        const int n = icon.size;
+        const std::uint32_t xorStride = (std::uint32_t(n) * 4 / 8 + 3) / 4 * 4;
+        const std::uint32_t andStride = (std::uint32_t(n) / 8 + 3) / 4 * 4;
+        std::string image;
+        put32(image, 40);
+        put32(image, std::uint32_t(n));
+        put32(image, std::uint32_t(2 * n));  // colour and mask bitmaps stacked
+        put16(image, 1);
+        put16(image, 4);
+        put32(image, 0);
+        put32(image, (xorStride + andStride) * std::uint32_t(n));
+        put32(image, 0);
+        put32(image, 0);
+        put32(image, 16);
+        put32(image, 0);
+        for (Colour c : kPalette) {
+            image += char(blue(c));
+            image += char(green(c));
+            image += char(red(c));
+            image += '\0';
+        }
+        for (int y = n - 1; y >= 0; --y) {
+            std::string row(xorStride, '\0');
+            for (int x = 0; x < n; ++x) {
+                const unsigned char index = icon.pixels[std::size_t(y) * n + x];
+                const unsigned char nibble = index == 255 ? 0 : index;
+                row[x / 2] = char(row[x / 2] | (x % 2 ? nibble : nibble << 4));
+            }
+            image += row;
+        }
+        for (int y = n - 1; y >= 0; --y) {
+            std::string row(andStride, '\0');
+            for (int x = 0; x < n; ++x) {
+                if (static_cast<unsigned char>(icon.pixels[std::size_t(y) * n + x]) == 255) {
+                    row[x / 8] = char(row[x / 8] | (0x80 >> (x % 8)));
+                }
+            }
+            image += row;
+        }
+        header += char(n);
+        header += char(n);
+        header += char(16);
+        header += '\0';
+        put16(header, 1);
+        put16(header, 4);
+        put32(header, std::uint32_t(image.size()));
+        put32(header, offset);
+        offset += std::uint32_t(image.size());
+        data += image;
+    }
+    return header + data;
+}
+
+bool writeFile(const std::string& path, const std::string& bytes) {
+    std::FILE* f = std::fopen(path.c_str(), "wb");
+    if (!f) return false;
+    const bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+    return std::fclose(f) == 0 && ok;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: make_images OUTPUT-FOLDER\n");
+        return 2;
+    }
+    const std::string out = std::string(argv[1]) + "/";
+    // Program icon: a white five on the green table; small icon likewise; About: a red three.
+    const bool ok = bmp::write(out + "fond.bmp", makeTable()) && bmp::write(out + "des.bmp", makeDice()) &&
+                    writeFile(out + "cinquor.ico", encodeIcon({drawIcon(32, 5, 15, 0, 2), drawIcon(16, 5, 15, 0, 2)})) &&
+                    writeFile(out + "petit.ico", encodeIcon({drawIcon(16, 5, 15, 0, 2)})) &&
+                    writeFile(out + "apropos.ico", encodeIcon({drawIcon(32, 3, 9, 15, -1), drawIcon(16, 3, 9, 15, -1)}));
+    if (!ok) {
+        std::fprintf(stderr, "make_images: cannot write into %s\n", argv[1]);
+        return 1;
+    }
+    return 0;
+}
