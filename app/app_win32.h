@@ -1,0 +1,11 @@
+// app_win32.h -- what the Windows shell's files share: the main window and the procedures.
+#pragma once
+
+#include <windows.h>
+
+// The main window, once it exists (the rules' repaint requests and warning box go to it).
+extern HWND mainWindow;
+
+LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+INT_PTR CALLBACK optionsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+INT_PTR CALLBACK aboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);

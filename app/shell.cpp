@@ -1,0 +1,72 @@
+// shell.cpp -- the arithmetic of the window shell that needs no window.
+#include "app/shell.h"
+
+#include <cstdio>
+#include <cwchar>
+
+#include "config/values.h"
+#include "game/game_state.h"
+#include "game/int32.h"
+
+bool narrowArgument(char* dest, std::size_t size, const wchar_t* source) {
+    const std::size_t length = std::wcslen(source);
+    if (length >= size) {
+        // A cut path would name another file: the argument is a file that cannot be opened.
+        dest[0] = '\0';
+        return false;
+    }
+    for (std::size_t i = 0; i <= length; ++i) dest[i] = static_cast<char>(source[i] & 0xFF);
+    return true;
+}
+
+void keepDirectory(wchar_t* path) {
+    for (std::size_t i = std::wcslen(path); i-- > 1;) {
+        if (path[i] == L'\\') {
+            path[i] = L'\0';
+            return;
+        }
+    }
+}
+
+bool scaleToBoard(std::uint32_t lParam, std::int32_t clientWidth, std::int32_t clientHeight,
+                  std::int32_t& x, std::int32_t& y) {
+    if (clientWidth <= 0 || clientHeight <= 0) return false;
+    const ShellFields& shell = gameState.shell;
+    const auto px = static_cast<std::int32_t>(lParam & 0xFFFF);
+    const auto py = static_cast<std::int32_t>(lParam >> 16 & 0xFFFF);
+    x = int32::div(int32::mul(px, shell.initialClientWidth), clientWidth);
+    y = int32::div(int32::mul(py, shell.initialClientHeight), clientHeight);
+    return true;
+}
+
+void captureClientSize(std::int32_t clientWidth, std::int32_t clientHeight) {
+    ShellFields& shell = gameState.shell;
+    // A window that starts minimised has no client area yet: the board keeps its own size then.
+    if (shell.messageCount < 10 && clientWidth > 0 && clientHeight > 0) {
+        shell.initialClientWidth = clientWidth;
+        shell.initialClientHeight = clientHeight;
+    }
+    if (shell.messageCount < 10) ++shell.messageCount;
+}
+
+bool gameUnderWay() {
+    const int used = usedCount();
+    return used >= 1 && used <= 14;
+}
+
+void applyOptions(const char* timing, const char* rolls, const char* passes) {
+    Settings& s = gameState.settings;
+    // An empty or zero field keeps the old value, except the passes, which may be zero.
+    const std::int32_t timer = readInteger(timing);
+    if (timer != 0) {
+        s.timer = timer;
+        gameState.shell.timerChanged = 1;
+    }
+    const std::int32_t lancers = readInteger(rolls);
+    if (lancers != 0) s.lancers = lancers;
+    s.passers = readInteger(passes);
+}
+
+void formatGamesPlayed(char* out, std::size_t size) {
+    std::snprintf(out, size, "Joué %05i fois", static_cast<int>(gameState.game.gamesPlayed));
+}

@@ -1,0 +1,33 @@
+// shell.h -- the arithmetic of the window shell that needs no window: arguments, the program's folder,
+// pointer scaling, the menu's toggles and the Options dialog's fields.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+constexpr std::size_t kConfigPathSize = 1000;
+
+// Copies a 16-bit argument into 8-bit text by the low byte of each code unit. An argument that does not
+// fit in `size` bytes with its terminator is refused: `dest` becomes empty, and false is returned.
+bool narrowArgument(char* dest, std::size_t size, const wchar_t* source);
+
+// Cuts a program path at its last backslash, unless that is its first character; a path without one
+// stays whole. In place.
+void keepDirectory(wchar_t* path);
+
+// A client position mapped into board coordinates: x * initialWidth / clientWidth, likewise y.
+// False when the client area has no width or height (the position then means nothing).
+bool scaleToBoard(std::uint32_t lParam, std::int32_t clientWidth, std::int32_t clientHeight,
+                  std::int32_t& x, std::int32_t& y);
+
+// The logical board size is the client size seen over the first ten messages of the window.
+void captureClientSize(std::int32_t clientWidth, std::int32_t clientHeight);
+
+// True while a game is under way: some category written, not all.
+bool gameUnderWay();
+
+// The values the Options dialog applies on OK, from the texts of its three fields.
+void applyOptions(const char* timing, const char* rolls, const char* passes);
+
+// "Joué %05i fois" for the About dialog.
+void formatGamesPlayed(char* out, std::size_t size);

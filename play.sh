@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Builds Le cinquor for Windows and starts it under Wine, in your own Wine prefix (~/.wine, or the one
+# WINEPREFIX names), so that the record and the settings last from one game to the next.
+# Any argument is passed to the game (the first names a configuration file in the game's folder).
+set -u
+cd "$(dirname "$0")" || exit 1
+tools/deps.sh || exit 1
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+  echo "No display: Le cinquor is a desktop game and needs a graphical session." >&2
+  exit 1
+fi
+mkdir -p build
+cmake -S . -B build/play -G Ninja -DCMAKE_BUILD_TYPE=Release -DCINQUOR_TESTS=OFF \
+  --toolchain cmake/mingw-w64-x86_64.cmake >build/play.configure.log 2>&1 || { cat build/play.configure.log; exit 1; }
+cmake --build build/play --target dist || exit 1
+export WINEARCH=${WINEARCH:-win64}
+export WINEDEBUG=${WINEDEBUG:--all}
+# No offers to install Mono or Gecko: the game needs neither.
+export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree=;mshtml=}
+exec /usr/lib/wine/wine64 build/play/dist/cinquor.exe "$@"

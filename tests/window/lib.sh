@@ -1,0 +1,197 @@
+# lib.sh -- drives the real cinquor.exe under Wine on a private Xvfb display, for the window tests.
+# Sourced by each test. The environment comes from ctest: CINQUOR_DIST (the shipped folder),
+# CINQUOR_WINE_ENV (the Wine settings of the build tree), CINQUOR_WINDOW_STATE (the display and the
+# booted template prefix made by setup.sh), CINQUOR_TEST_DIR (a scratch folder for this test).
+set -u
+. "$CINQUOR_WINE_ENV"
+. "$CINQUOR_WINDOW_STATE/env"   # DISPLAY and TEMPLATE_PREFIX
+
+work="$CINQUOR_TEST_DIR"
+rm -rf "$work"
+mkdir -p "$work"
+export WINEPREFIX="$work/prefix"
+cp -a "$TEMPLATE_PREFIX" "$WINEPREFIX"
+game="$work/game"
+cp -r "$CINQUOR_DIST" "$game"
+save_file="$WINEPREFIX/drive_c/users/$(whoami)/AppData/Roaming/Le cinquor/dezo.sav"
+game_pid=""
+window=""
+menu_height=0
+client_width=0
+client_height=0
+initial_width=0
+initial_height=0
+
+fail() {
+  echo "FAIL: $*" >&2
+  screenshot_root "$work/failure.png" 2>/dev/null && echo "screen at failure: $work/failure.png" >&2
+  stop_game
+  exit 1
+}
+
+# Waits up to $2 seconds (default 10) for command $1 to succeed.
+wait_for() {
+  local tries=$(( ${2:-10} * 10 ))
+  for ((i = 0; i < tries; i++)); do
+    eval "$1" >/dev/null 2>&1 && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+# start_game [ARGS...]: starts the game from another folder than its own, waits for its window.
+start_game() {
+  (cd "$work" && exec "$WINE_LOADER" "$game/cinquor.exe" "$@" >"$work/game.log" 2>&1) &
+  game_pid=$!
+  wait_for 'find_window' 30 || fail "the game window did not appear"
+  measure_window
+}
+
+find_window() {
+  window=$(xdotool search --onlyvisible --name '^Le cinquor\.\.\.' 2>/dev/null | head -n 1)
+  [ -n "$window" ]
+}
+
+# The X window holds the menu bar and the client area: the client starts at the first row below the
+# menu bar's light grey.
+measure_window() {
+  sleep 0.5
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  client_width=$WIDTH
+  screenshot "$work/measure.png"
+  menu_height=0
+  for ((y = 4; y < 80; y++)); do
+    if ! is_menu "$(pixel "$work/measure.png" 2 "$y")"; then menu_height=$y; break; fi
+  done
+  [ "$menu_height" -gt 0 ] || fail "no menu bar above the board"
+  client_height=$((HEIGHT - menu_height))
+  if [ "$initial_width" -eq 0 ]; then
+    initial_width=$client_width
+    initial_height=$client_height
+  fi
+}
+
+# "r,g,b" of a pixel of a PNG.
+pixel() {
+  convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:
+}
+
+# The menu bar: white or a light grey.
+is_menu() {
+  local r g b
+  IFS=, read -r r g b <<<"$1"
+  [ "$r" -gt 170 ] && [ "$g" -gt 170 ] && [ "$b" -gt 170 ] && [ $((r - b)) -lt 24 ] && [ $((b - r)) -lt 24 ]
+}
+
+# The board's felt: clearly more green than red or blue.
+is_felt() {
+  local r g b
+  IFS=, read -r r g b <<<"$1"
+  [ "$g" -gt $((r + 20)) ] && [ "$g" -gt $((b + 10)) ]
+}
+
+screenshot() { import -window "$window" "$1"; }
+screenshot_root() { import -window root "$1"; }
+
+# Board coordinates to the X window's, through the stretch from the logical board to the client area.
+to_window() {
+  wx=$(( $1 * client_width / initial_width ))
+  wy=$(( $2 * client_height / initial_height + menu_height ))
+}
+
+# board_pixel X Y [PNG]: the colour shown at board position (X, Y).
+board_pixel() {
+  local shot=${3:-$work/shot.png}
+  [ $# -lt 3 ] && screenshot "$shot"
+  to_window "$1" "$2"
+  pixel "$shot" "$wx" "$wy"
+}
+
+# count_colour PNG X Y W H RRGGBB: pixels of that exact colour in a rectangle of board coordinates.
+count_colour() {
+  to_window "$2" "$3"
+  local x=$wx y=$wy
+  to_window $(( $2 + $4 )) $(( $3 + $5 ))
+  convert "$1" -crop "$((wx - x))x$((wy - y))+$x+$y" +repage -format %c histogram:info:- |
+    awk -v c="#$6" 'toupper($0) ~ toupper(c) { gsub(":", "", $1); n += $1 } END { print n + 0 }'
+}
+
+focus() { xdotool windowactivate --sync "$window" >/dev/null 2>&1 || xdotool windowfocus --sync "$window"; }
+
+click_board() {
+  to_window "$1" "$2"
+  xdotool mousemove --window "$window" "$wx" "$wy" sleep 0.15 mousedown 1 sleep 0.1 mouseup 1
+  sleep 0.3
+}
+
+move_board() {
+  to_window "$1" "$2"
+  xdotool mousemove --window "$window" "$wx" "$wy"
+  sleep 0.3
+}
+
+key() {
+  focus
+  xdotool key "$@"
+  sleep 0.4
+}
+
+# find_box TITLE: the id of a visible window so titled (a message box or a dialog), waiting for it.
+find_box() {
+  local title=$1 id=""
+  for ((i = 0; i < 50; i++)); do
+    id=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | head -n 1)
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
+
+# answer_box TITLE KEY...: focuses the box and presses the keys.
+answer_box() {
+  local id
+  id=$(find_box "$1") || fail "no box titled '$1'"
+  shift
+  xdotool windowactivate --sync "$id" >/dev/null 2>&1 || xdotool windowfocus --sync "$id"
+  sleep 0.2
+  xdotool key "$@"
+  sleep 0.4
+}
+
+no_box() { ! xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; }
+
+# Waits for the game to end and checks its exit code.
+expect_exit() {
+  local code=0 tries=100
+  while kill -0 "$game_pid" 2>/dev/null && [ $tries -gt 0 ]; do sleep 0.1; tries=$((tries - 1)); done
+  kill -0 "$game_pid" 2>/dev/null && fail "the game did not end"
+  wait "$game_pid" || code=$?
+  game_pid=""
+  [ "$code" -eq "${1:-0}" ] || fail "exit code $code, expected ${1:-0}"
+}
+
+stop_game() {
+  [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null
+  "$WINE_SERVER" -k 2>/dev/null
+  game_pid=""
+}
+
+# save_value I: the I-th 32-bit value of the saved-state file, little-endian, signed.
+save_value() { od -An -t d4 -j $(( $1 * 4 )) -N 4 "$save_file" | tr -d ' '; }
+save_size() { stat -c %s "$save_file"; }
+
+# write_save V0 V1 ...: a saved-state file of these values.
+write_save() {
+  mkdir -p "$(dirname "$save_file")"
+  : >"$save_file"
+  for v in "$@"; do
+    printf '%08x' $(( v & 0xFFFFFFFF )) | sed 's/\(..\)\(..\)\(..\)\(..\)/\\x\4\\x\3\\x\2\\x\1/' |
+      xargs -0 printf >>"$save_file"
+  done
+}
+
+finish() {
+  "$WINE_SERVER" -k 2>/dev/null
+  "$WINE_SERVER" -w 2>/dev/null
+  echo "PASS"
+}

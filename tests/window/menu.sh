@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# The menu's keys: R and Q ask during a game and No keeps it; A turns the background black; the Options
+# dialog changes the rolls per turn, which the saved state shows; the About dialog opens and closes.
+. "$(dirname "$0")/lib.sh"
+
+start_game
+sleep 1.5
+click_board 335 250  # "Chance": written, after the warning if the dice are poor
+find_box 'Attention!' >/dev/null && answer_box 'Attention!' Return
+move_board 250 120
+chance_written() { [ "$(count_colour "$work/shot.png" 300 240 72 22 808080)" -gt 20 ]; }
+screenshot "$work/shot.png"
+chance_written || fail "Chance was not written"
+
+key r
+answer_box Attention alt+n
+screenshot "$work/shot.png"
+chance_written || fail "No to Rejouer started a new game"
+key q
+answer_box Attention alt+n
+find_window || fail "No to Quitter closed the window"
+
+key a
+is_felt "$(board_pixel 250 130)" && fail "A did not hide the background"
+[ "$(board_pixel 250 130)" = "0,0,0" ] || fail "the background is not black: $(board_pixel 250 130)"
+key a
+is_felt "$(board_pixel 250 130)" || fail "A did not bring the background back"
+
+key o
+find_box Options >/dev/null || fail "no Options dialog"
+answer_box Options Tab Tab Tab 5 Return
+no_box Options || fail "the Options dialog stayed open"
+
+key p
+find_box 'Le cinquor v 1.14' >/dev/null || fail "no About dialog"
+answer_box 'Le cinquor v 1.14' Return
+no_box 'Le cinquor v 1.14' || fail "the About dialog stayed open"
+
+key q
+answer_box Attention alt+y
+expect_exit 0
+[ "$(save_value 2)" = 5 ] || fail "lancers $(save_value 2) after the Options dialog"
+finish

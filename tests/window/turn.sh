@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# A turn by hand: a click holds a die (its label lights), a space rolls the others, and a poor write in
+# "Cinquor" asks first: Cancel keeps the category open, OK closes it.
+. "$(dirname "$0")/lib.sh"
+
+label() { count_colour "$1" $((72 + 72 * $2)) 80 66 22 "$3"; }
+
+start_game
+sleep 1.5  # the first roll ends
+screenshot "$work/before.png"
+[ "$(label "$work/before.png" 1 FF0000)" -eq 0 ] || fail "die 1 held from the start"
+click_board 171 44
+move_board 250 120  # off the dice, whose pointed one is tinted
+screenshot "$work/held.png"
+[ "$(label "$work/held.png" 1 FF0000)" -gt 20 ] || fail "the label of die 1 did not light"
+[ "$(label "$work/held.png" 2 FF0000)" -eq 0 ] || fail "the label of die 2 lit"
+
+# A space rolls the dice that are not held: the held one keeps its face.
+convert "$work/held.png" -crop 48x48+147+$((menu_height + 20)) +repage "$work/die1-before.png"
+convert "$work/held.png" -crop 360x48+75+$((menu_height + 20)) +repage "$work/dice-before.png"
+key space
+sleep 1.6
+screenshot "$work/rolled.png"
+convert "$work/rolled.png" -crop 48x48+147+$((menu_height + 20)) +repage "$work/die1-after.png"
+convert "$work/rolled.png" -crop 360x48+75+$((menu_height + 20)) +repage "$work/dice-after.png"
+[ "$(compare -metric AE "$work/die1-before.png" "$work/die1-after.png" null: 2>&1)" = 0 ] || fail "the held die changed"
+[ "$(compare -metric AE "$work/dice-before.png" "$work/dice-after.png" null: 2>&1)" != 0 ] || fail "the space rolled nothing"
+
+cinquor_yellow() { count_colour "$1" 400 240 72 22 FFFF00; }
+cinquor_grey() { count_colour "$1" 400 240 72 22 808080; }
+click_board 430 250
+answer_box 'Attention!' Escape
+no_box 'Attention!' || fail "the box stayed open"
+screenshot "$work/declined.png"
+[ "$(cinquor_yellow "$work/declined.png")" -gt 20 ] || fail "Cinquor was written after Cancel"
+click_board 430 250
+answer_box 'Attention!' Return
+move_board 250 120
+screenshot "$work/written.png"
+[ "$(cinquor_yellow "$work/written.png")" -eq 0 ] || fail "Cinquor is still open after OK"
+[ "$(cinquor_grey "$work/written.png")" -gt 20 ] || fail "Cinquor is not shown as written"
+
+key q
+answer_box Attention alt+y
+expect_exit 0
+finish
