@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# The first paint shows "Chargement..." in orange on black until the surfaces are built; a heavy
+# decoration script holds that moment long enough to see it, and the board follows.
+. "$(dirname "$0")/lib.sh"
+
+printf 'include=lourd.txt\r\n' >"$game/lent.cfg"
+for _ in $(seq 400); do echo "fillrect(0;0;511;446;rgb(20;92;56))"; done >"$work/block"
+for _ in $(seq 100); do cat "$work/block"; done >"$game/lourd.txt"
+
+(cd "$work" && exec "$WINE_LOADER" "$game/cinquor.exe" lent.cfg >"$work/game.log" 2>&1) &
+game_pid=$!
+wait_for find_window 30 || fail "no window"
+seen=0
+for _ in $(seq 60); do
+  import -window "$window" "$work/loading.png" 2>/dev/null || continue
+  # "Chargement..." at (200, 200) of the client, in red 255, green 192, blue 0.
+  n=$(convert "$work/loading.png" -crop 160x60+190+200 +repage -format %c histogram:info:- |
+      awk 'toupper($0) ~ /#FFC000/ { gsub(":", "", $1); n += $1 } END { print n + 0 }')
+  if [ "$n" -gt 20 ]; then seen=1; break; fi
+  sleep 0.05
+done
+[ "$seen" -eq 1 ] || fail "no loading message"
+[ "$(pixel "$work/loading.png" 100 300)" = "0,0,0" ] || fail "the loading screen is not black"
+wait_for '[ ! -e "$game/instr.txt" ]' 60 || fail "the script never ended"
+sleep 0.5
+measure_window
+is_felt "$(board_pixel 250 130)" || fail "no board after the loading message"
+key q
+expect_exit 0
+finish
