@@ -122,7 +122,7 @@ TEST_F(Script, FontsAndTheirDefaults) {
 TEST_F(Script, FontAttributes) {
     struct Case {
         const char* line;
-        recording::FontSpec spec;
+        recording::FontSpec font;
     };
     const Case cases[] = {
         {"font(\"Verdana\";gras;italique;taille(30);angle(90))", {"Verdana", 30, 900, true, false, false, 900}},
@@ -139,13 +139,13 @@ TEST_F(Script, FontAttributes) {
         const auto texts = opsOf(Kind::Text);
         ASSERT_EQ(texts.size(), 1u) << c.line;
         const recording::FontSpec& f = recorder.fonts[texts[0].font];
-        EXPECT_EQ(f.face, c.spec.face) << c.line;
-        EXPECT_EQ(f.height, c.spec.height) << c.line;
-        EXPECT_EQ(f.weight, c.spec.weight) << c.line;
-        EXPECT_EQ(f.italic, c.spec.italic) << c.line;
-        EXPECT_EQ(f.underline, c.spec.underline) << c.line;
-        EXPECT_EQ(f.strikeOut, c.spec.strikeOut) << c.line;
-        EXPECT_EQ(f.escapement, c.spec.escapement) << c.line;
+        EXPECT_EQ(f.face, c.font.face) << c.line;
+        EXPECT_EQ(f.height, c.font.height) << c.line;
+        EXPECT_EQ(f.weight, c.font.weight) << c.line;
+        EXPECT_EQ(f.italic, c.font.italic) << c.line;
+        EXPECT_EQ(f.underline, c.font.underline) << c.line;
+        EXPECT_EQ(f.strikeOut, c.font.strikeOut) << c.line;
+        EXPECT_EQ(f.escapement, c.font.escapement) << c.line;
     }
 }
 
