@@ -26,6 +26,12 @@ convert "$work/rolled.png" -crop 360x48+75+$((menu_height + 20)) +repage "$work/
 [ "$(compare -metric AE "$work/die1-before.png" "$work/die1-after.png" null: 2>&1)" = 0 ] || fail "the held die changed"
 [ "$(compare -metric AE "$work/dice-before.png" "$work/dice-after.png" null: 2>&1)" != 0 ] || fail "the space rolled nothing"
 
+# A second click lets the die go again.
+click_board 171 44
+move_board 250 120
+screenshot "$work/released.png"
+[ "$(label "$work/released.png" 1 FF0000)" -eq 0 ] || fail "the second click did not release die 1"
+
 cinquor_yellow() { count_colour "$1" 400 240 72 22 FFFF00; }
 cinquor_grey() { count_colour "$1" 400 240 72 22 808080; }
 click_board 430 250
