@@ -13,8 +13,6 @@ const char kScriptFileName[] = "instr.txt";
 
 namespace {
 
-constexpr int kMaxIncludes = 10;  // included files open above the main one
-
 enum class Kind { Text, Integer, Scale, Colour, YesNo, Blend, Level, Include };
 
 struct Key {
@@ -131,8 +129,9 @@ void normaliseLine(char* line) {
 
 void readConfiguration(const char* path) {
     std::FILE* script = std::fopen(kScriptFileName, "wb");
-    std::FILE* files[kMaxIncludes + 1] = {};
+    std::FILE* files[kMaxIncludeDepth + 1] = {};
     int top = 0;  // index of the file being read; the number of included files open above the main one
+    int included = 0;
     files[0] = openForReading(path);
     if (!files[0]) {
         if (script) std::fclose(script);
@@ -146,10 +145,11 @@ void readConfiguration(const char* path) {
         }
         normaliseLine(line);
         const Key* key = findKey(line);
-        if (key && key->kind == Kind::Include && top < kMaxIncludes) {
-            std::FILE* included = openForReading(line + std::strlen(key->key));
-            if (!included) break;  // a missing include ends the whole reading
-            files[++top] = included;
+        if (key && key->kind == Kind::Include && top < kMaxIncludeDepth && included < kMaxIncludedFiles) {
+            std::FILE* file = openForReading(line + std::strlen(key->key));
+            if (!file) break;  // a missing include ends the whole reading
+            files[++top] = file;
+            ++included;
         } else if (key && key->kind != Kind::Include) {
             setValue(*key, line + std::strlen(key->key));
         } else {

@@ -11,7 +11,6 @@
 
 namespace {
 
-constexpr int kMaxIncludes = 10;
 constexpr std::size_t kFaceNameSize = 32;  // the platform's longest face name, with its terminator
 constexpr std::int32_t kDefaultFontHeight = 16;
 constexpr std::int32_t kBold = 900;
@@ -108,8 +107,9 @@ void bgModeCommand(Surface* target, const char* p) {
 }  // namespace
 
 void runDecorationScript(Surface* target) {
-    std::FILE* files[kMaxIncludes + 1] = {};
+    std::FILE* files[kMaxIncludeDepth + 1] = {};
     int top = 0;  // the number of included files open above the script file
+    int included = 0;
     files[0] = openForReading(kScriptFileName);
     if (!files[0]) return;
     ScriptFonts fonts;
@@ -127,10 +127,11 @@ void runDecorationScript(Surface* target) {
             fontCommand(target, line + 5, fonts);
         } else if (beginsWith(line, "bgmode(")) {
             bgModeCommand(target, line + 7);
-        } else if (beginsWith(line, "include=") && top < kMaxIncludes) {
-            std::FILE* included = openForReading(line + 8);
-            if (!included) break;  // a missing file ends the whole script
-            files[++top] = included;
+        } else if (beginsWith(line, "include=") && top < kMaxIncludeDepth && included < kMaxIncludedFiles) {
+            std::FILE* file = openForReading(line + 8);
+            if (!file) break;  // a missing file ends the whole script
+            files[++top] = file;
+            ++included;
         }
         // Anything else (comments, the configuration's own include lines, text) is no command.
     }

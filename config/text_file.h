@@ -8,6 +8,11 @@
 constexpr std::size_t kMaxLineLength = 998;
 constexpr std::size_t kLineBufferSize = 1000;
 
+// Included files open at once above the main one, and included files opened in one reading in all. The
+// second bound keeps a file that includes itself on several lines from branching into billions of reads.
+constexpr int kMaxIncludeDepth = 10;
+constexpr int kMaxIncludedFiles = 1000;
+
 // Opens a file for reading bytes; null when it can't be opened or is a folder.
 std::FILE* openForReading(const char* path);
 

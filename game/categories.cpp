@@ -4,7 +4,9 @@
 #include <algorithm>
 
 // The game's texts are Windows-1252 bytes at run time, on every platform: "é" is one byte.
+#ifndef CINQUOR_UTF8_TEXTS
 static_assert(sizeof("é") == 2, "compile with -fexec-charset=CP1252");
+#endif
 
 const CategoryInfo kCategories[kCategoryCount] = {
     {"As", "Les as pour", "Somme des 1"},

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "render/draw.h"
+#include "render/gdi_objects.h"
 
 namespace {
 
@@ -11,7 +12,21 @@ HFONT font(Font* f) { return reinterpret_cast<HFONT>(f); }
 
 PAINTSTRUCT paintCycle;  // one window, one thread: the paint under way
 
+int gdiObjects = 0;  // made through the seam and not deleted
+
+template <typename Handle>
+Handle made(Handle h) {
+    if (h) ++gdiObjects;
+    return h;
+}
+
+void deleted(BOOL ok) {
+    if (ok) --gdiObjects;
+}
+
 }  // namespace
+
+int liveGdiObjects() { return gdiObjects; }
 
 Surface* beginWindowPaint(void* window) { return surface(BeginPaint(static_cast<HWND>(window), &paintCycle)); }
 void endWindowPaint(void* window) { EndPaint(static_cast<HWND>(window), &paintCycle); }
@@ -24,12 +39,12 @@ void windowClientSize(void* window, std::int32_t& width, std::int32_t& height) {
     height = r.bottom;
 }
 
-Surface* createMemorySurface(Surface* compatibleWith) { return surface(CreateCompatibleDC(dc(compatibleWith))); }
+Surface* createMemorySurface(Surface* compatibleWith) { return surface(made(CreateCompatibleDC(dc(compatibleWith)))); }
 
 void attachDeviceBitmap(Surface* target, Surface* compatibleWith, std::int32_t width, std::int32_t height) {
     // A bitmap compatible with a fresh memory context would be monochrome: take the screen's format then.
     HDC reference = compatibleWith ? dc(compatibleWith) : GetDC(nullptr);
-    HBITMAP bitmap = CreateCompatibleBitmap(reference, width, height);
+    HBITMAP bitmap = made(CreateCompatibleBitmap(reference, width, height));
     if (!compatibleWith) ReleaseDC(nullptr, reference);
     if (bitmap) SelectObject(dc(target), bitmap);
 }
@@ -43,7 +58,7 @@ PixelSection createPixelSection(std::int32_t width, std::int32_t height, std::in
     info.bmiHeader.biBitCount = static_cast<WORD>(depth);
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HBITMAP bitmap = made(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     return {reinterpret_cast<Bitmap*>(bitmap), static_cast<unsigned char*>(bits)};
 }
 
@@ -51,14 +66,14 @@ void attachBitmap(Surface* target, Bitmap* bitmap) { SelectObject(dc(target), re
 
 void loadFittedImage(Surface* target, const char* file, std::int32_t x, std::int32_t y, std::int32_t width,
                      std::int32_t height) {
-    HANDLE image = LoadImageA(nullptr, file, IMAGE_BITMAP, width, height, LR_LOADFROMFILE);
+    HANDLE image = made(LoadImageA(nullptr, file, IMAGE_BITMAP, width, height, LR_LOADFROMFILE));
     if (!image) return;
-    HDC temporary = CreateCompatibleDC(dc(target));
+    HDC temporary = made(CreateCompatibleDC(dc(target)));
     HGDIOBJ previous = SelectObject(temporary, image);
     BitBlt(dc(target), x, y, width, height, temporary, 0, 0, SRCCOPY);
     SelectObject(temporary, previous);
-    DeleteDC(temporary);
-    DeleteObject(image);
+    deleted(DeleteDC(temporary));
+    deleted(DeleteObject(image));
 }
 
 void reportSurfaceError(const char* text) { MessageBoxA(GetFocus(), text, "Zururuzoz", MB_OK); }
@@ -92,10 +107,10 @@ void fillBlack(Surface* target, std::int32_t x, std::int32_t y, std::int32_t wid
 
 void fillRect(Surface* target, std::int32_t left, std::int32_t top, std::int32_t right, std::int32_t bottom,
               Colour colour) {
-    HBRUSH brush = CreateSolidBrush(colour);
+    HBRUSH brush = made(CreateSolidBrush(colour));
     const RECT r{left, top, right, bottom};
     FillRect(dc(target), &r, brush);
-    DeleteObject(brush);
+    deleted(DeleteObject(brush));
 }
 
 void setTextColour(Surface* target, Colour colour) { SetTextColor(dc(target), colour); }
@@ -108,15 +123,15 @@ void drawText(Surface* target, std::int32_t x, std::int32_t y, const char* text,
 
 Font* createFont(const char* face, std::int32_t height, std::int32_t weight, bool italic, bool underline,
                  bool strikeOut, std::int32_t escapement) {
-    return reinterpret_cast<Font*>(CreateFontA(height, 0, escapement, 0, weight, italic, underline, strikeOut,
+    return reinterpret_cast<Font*>(made(CreateFontA(height, 0, escapement, 0, weight, italic, underline, strikeOut,
                                                ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                                               DEFAULT_QUALITY, VARIABLE_PITCH, face));
+                                               DEFAULT_QUALITY, VARIABLE_PITCH, face)));
 }
 
 Font* selectFont(Surface* target, Font* f) {
     return reinterpret_cast<Font*>(SelectObject(dc(target), font(f)));
 }
 
-void deleteFont(Font* f) { DeleteObject(font(f)); }
+void deleteFont(Font* f) { deleted(DeleteObject(font(f))); }
 
 void flushDrawing() { GdiFlush(); }

@@ -6,11 +6,13 @@ set -u
 always=0
 [ "${1:-}" = "--always" ] && always=1
 
-# Native build and tests, the cross toolchain, Wine, and what the window tests drive the game with.
+# Native build and tests, the cross toolchain, Wine, what the window tests drive the game with, and
+# clang with its libFuzzer for the fuzz targets.
 packages=(
   cmake ninja-build g++ googletest
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   wine64 xvfb xdotool imagemagick fonts-liberation
+  clang libclang-rt-14-dev
 )
 # The window manager of the window tests, without the desktop it recommends.
 packages_bare=(openbox)

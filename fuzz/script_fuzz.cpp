@@ -1,0 +1,26 @@
+// script_fuzz.cpp -- the decoration script on any file, drawn on the recording seam. The input up to
+// its first NUL byte is instr.txt; what follows is inc.txt, which the first may include.
+#include <filesystem>
+#include <string>
+
+#include "config/configuration.h"
+#include "config/script.h"
+#include "fuzz/fuzz_support.h"
+#include "tests/unit/recording_draw.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    fuzz::freshProgram();
+    fuzz::writeFile(kScriptFileName, fuzz::firstPart(data, size));
+    fuzz::writeFile("inc.txt", fuzz::secondPart(data, size));
+    Surface* background = createMemorySurface(nullptr);
+    runDecorationScript(background);
+    const recording::Recorder& r = recording::recorder;
+    fuzz::check(r.liveFonts.empty(), "every font the script made is released");
+    fuzz::check(r.surfaces.at(recording::id(background)).font == 1, "the surface has its own font back");
+    fuzz::check(!std::filesystem::exists(kScriptFileName), "the script file is deleted");
+    for (const recording::Op& op : r.ops) {
+        if (op.kind == recording::Kind::Text) fuzz::check(op.text.size() <= 998, "texts fit in a line");
+        if (op.kind == recording::Kind::FillRect) fuzz::check(op.width > 0 && op.height > 0, "no empty fill");
+    }
+    return 0;
+}
