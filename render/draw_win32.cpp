@@ -1,8 +1,12 @@
 // draw_win32.cpp -- the drawing seam on GDI: surfaces are memory device contexts, fonts GDI fonts.
 #include <windows.h>
 
+#include <algorithm>
+#include <cstring>
+
 #include "render/draw.h"
 #include "render/gdi_objects.h"
+#include "render/gdi_trace_win32.h"
 
 namespace {
 
@@ -24,9 +28,71 @@ void deleted(BOOL ok) {
     if (ok) --gdiObjects;
 }
 
+
+std::vector<GdiCall>* gdiLog = nullptr;  // the benchmark's log of calls, when one is kept
+
+GdiCall& logged(GdiCall::Op op, HDC target) {
+    gdiLog->push_back(GdiCall{});
+    GdiCall& call = gdiLog->back();
+    call.op = op;
+    call.dc = target;
+    return call;
+}
+
+void logCopy(GdiCall::Op op, HDC target, int x, int y, int width, int height, HDC source, int sourceX,
+             int sourceY) {
+    if (!gdiLog) return;
+    GdiCall& call = logged(op, target);
+    call.x = x;
+    call.y = y;
+    call.width = width;
+    call.height = height;
+    call.source = source;
+    call.sourceX = sourceX;
+    call.sourceY = sourceY;
+}
+
 }  // namespace
 
 int liveGdiObjects() { return gdiObjects; }
+
+void traceGdiCalls(std::vector<GdiCall>* log) { gdiLog = log; }
+
+void replayGdiCalls(const std::vector<GdiCall>& calls) {
+    for (const GdiCall& c : calls) {
+        switch (c.op) {
+            case GdiCall::Op::BitBlt:
+                BitBlt(c.dc, c.x, c.y, c.width, c.height, c.source, c.sourceX, c.sourceY, c.rop);
+                break;
+            case GdiCall::Op::AlphaBlend:
+                AlphaBlend(c.dc, c.x, c.y, c.width, c.height, c.source, c.sourceX, c.sourceY, c.width, c.height,
+                           c.blend);
+                break;
+            case GdiCall::Op::StretchBlt:
+                SetStretchBltMode(c.dc, c.mode);
+                if (c.mode == HALFTONE) SetBrushOrgEx(c.dc, 0, 0, nullptr);
+                StretchBlt(c.dc, 0, 0, c.width, c.height, c.source, 0, 0, c.sourceWidth, c.sourceHeight, SRCCOPY);
+                break;
+            case GdiCall::Op::PatBlt:
+                PatBlt(c.dc, c.x, c.y, c.width, c.height, BLACKNESS);
+                break;
+            case GdiCall::Op::FillRect: {
+                HBRUSH brush = CreateSolidBrush(c.colour);
+                const RECT r{c.x, c.y, c.x + c.width, c.y + c.height};
+                FillRect(c.dc, &r, brush);
+                DeleteObject(brush);
+                break;
+            }
+            case GdiCall::Op::SetTextColor: SetTextColor(c.dc, c.colour); break;
+            case GdiCall::Op::SetBkColor: SetBkColor(c.dc, c.colour); break;
+            case GdiCall::Op::SetBkMode: SetBkMode(c.dc, c.mode); break;
+            case GdiCall::Op::TextOut: TextOutA(c.dc, c.x, c.y, c.text, c.length); break;
+            case GdiCall::Op::SelectObject: SelectObject(c.dc, c.object); break;
+            case GdiCall::Op::GdiFlush: GdiFlush(); break;
+        }
+    }
+}
+
 
 Surface* beginWindowPaint(void* window) { return surface(BeginPaint(static_cast<HWND>(window), &paintCycle)); }
 void endWindowPaint(void* window) { EndPaint(static_cast<HWND>(window), &paintCycle); }
@@ -81,17 +147,23 @@ void reportSurfaceError(const char* text) { MessageBoxA(GetFocus(), text, "Zurur
 void copyRect(Surface* target, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
               Surface* source, std::int32_t sourceX, std::int32_t sourceY) {
     BitBlt(dc(target), x, y, width, height, dc(source), sourceX, sourceY, SRCCOPY);
+    logCopy(GdiCall::Op::BitBlt, dc(target), x, y, width, height, dc(source), sourceX, sourceY);
+    if (gdiLog) gdiLog->back().rop = SRCCOPY;
 }
 
 void copyRectOr(Surface* target, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
                 Surface* source, std::int32_t sourceX, std::int32_t sourceY) {
     BitBlt(dc(target), x, y, width, height, dc(source), sourceX, sourceY, SRCPAINT);
+    logCopy(GdiCall::Op::BitBlt, dc(target), x, y, width, height, dc(source), sourceX, sourceY);
+    if (gdiLog) gdiLog->back().rop = SRCPAINT;
 }
 
 void blendRect(Surface* target, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
                Surface* source, std::int32_t sourceX, std::int32_t sourceY, std::uint8_t alpha) {
     const BLENDFUNCTION blend{AC_SRC_OVER, 0, alpha, 0};
     AlphaBlend(dc(target), x, y, width, height, dc(source), sourceX, sourceY, width, height, blend);
+    logCopy(GdiCall::Op::AlphaBlend, dc(target), x, y, width, height, dc(source), sourceX, sourceY);
+    if (gdiLog) gdiLog->back().blend = blend;
 }
 
 void stretchRect(Surface* target, std::int32_t width, std::int32_t height, Surface* source,
@@ -99,10 +171,20 @@ void stretchRect(Surface* target, std::int32_t width, std::int32_t height, Surfa
     SetStretchBltMode(dc(target), mode == StretchMode::Halftone ? HALFTONE : COLORONCOLOR);
     if (mode == StretchMode::Halftone) SetBrushOrgEx(dc(target), 0, 0, nullptr);
     StretchBlt(dc(target), 0, 0, width, height, dc(source), 0, 0, sourceWidth, sourceHeight, SRCCOPY);
+    if (gdiLog) {
+        GdiCall& call = logged(GdiCall::Op::StretchBlt, dc(target));
+        call.width = width;
+        call.height = height;
+        call.source = dc(source);
+        call.sourceWidth = sourceWidth;
+        call.sourceHeight = sourceHeight;
+        call.mode = mode == StretchMode::Halftone ? HALFTONE : COLORONCOLOR;
+    }
 }
 
 void fillBlack(Surface* target, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height) {
     PatBlt(dc(target), x, y, width, height, BLACKNESS);
+    logCopy(GdiCall::Op::PatBlt, dc(target), x, y, width, height, nullptr, 0, 0);
 }
 
 void fillRect(Surface* target, std::int32_t left, std::int32_t top, std::int32_t right, std::int32_t bottom,
@@ -111,14 +193,36 @@ void fillRect(Surface* target, std::int32_t left, std::int32_t top, std::int32_t
     const RECT r{left, top, right, bottom};
     FillRect(dc(target), &r, brush);
     deleted(DeleteObject(brush));
+    if (gdiLog) {
+        logCopy(GdiCall::Op::FillRect, dc(target), left, top, right - left, bottom - top, nullptr, 0, 0);
+        gdiLog->back().colour = colour;
+    }
 }
 
-void setTextColour(Surface* target, Colour colour) { SetTextColor(dc(target), colour); }
-void setBackColour(Surface* target, Colour colour) { SetBkColor(dc(target), colour); }
-void setBackgroundMode(Surface* target, BackgroundMode mode) { SetBkMode(dc(target), static_cast<int>(mode)); }
+void setTextColour(Surface* target, Colour colour) {
+    SetTextColor(dc(target), colour);
+    if (gdiLog) logged(GdiCall::Op::SetTextColor, dc(target)).colour = colour;
+}
+
+void setBackColour(Surface* target, Colour colour) {
+    SetBkColor(dc(target), colour);
+    if (gdiLog) logged(GdiCall::Op::SetBkColor, dc(target)).colour = colour;
+}
+
+void setBackgroundMode(Surface* target, BackgroundMode mode) {
+    SetBkMode(dc(target), static_cast<int>(mode));
+    if (gdiLog) logged(GdiCall::Op::SetBkMode, dc(target)).mode = static_cast<int>(mode);
+}
 
 void drawText(Surface* target, std::int32_t x, std::int32_t y, const char* text, std::int32_t length) {
     TextOutA(dc(target), x, y, text, length);
+    if (gdiLog) {
+        GdiCall& call = logged(GdiCall::Op::TextOut, dc(target));
+        call.x = x;
+        call.y = y;
+        call.length = std::min<int>(length, sizeof call.text);
+        std::memcpy(call.text, text, static_cast<std::size_t>(call.length));
+    }
 }
 
 Font* createFont(const char* face, std::int32_t height, std::int32_t weight, bool italic, bool underline,
@@ -129,9 +233,13 @@ Font* createFont(const char* face, std::int32_t height, std::int32_t weight, boo
 }
 
 Font* selectFont(Surface* target, Font* f) {
+    if (gdiLog) logged(GdiCall::Op::SelectObject, dc(target)).object = font(f);
     return reinterpret_cast<Font*>(SelectObject(dc(target), font(f)));
 }
 
 void deleteFont(Font* f) { deleted(DeleteObject(font(f))); }
 
-void flushDrawing() { GdiFlush(); }
+void flushDrawing() {
+    GdiFlush();
+    if (gdiLog) logged(GdiCall::Op::GdiFlush, nullptr);
+}

@@ -41,7 +41,10 @@ Op make(Kind kind, int surface, std::int32_t x = 0, std::int32_t y = 0, std::int
     op.sourceHeight = sourceHeight;
     return op;
 }
-void record(Op op) { recorder.ops.push_back(std::move(op)); }
+void record(Op op) {
+    ++recorder.opCount;
+    if (recorder.keepOps) recorder.ops.push_back(std::move(op));
+}
 SurfaceState& state(Surface* s) { return recorder.surfaces[id(s)]; }
 template <typename T>
 T* handle(int value) { return reinterpret_cast<T*>(static_cast<std::intptr_t>(value)); }
@@ -146,6 +149,10 @@ void setBackColour(Surface* target, Colour colour) { state(target).back = colour
 void setBackgroundMode(Surface* target, BackgroundMode mode) { state(target).mode = mode; }
 
 void drawText(Surface* target, std::int32_t x, std::int32_t y, const char* text, std::int32_t length) {
+    if (!recorder.keepOps) {
+        ++recorder.opCount;
+        return;
+    }
     const SurfaceState& st = state(target);
     Op op = make(Kind::Text, id(target), x, y);
     op.text.assign(text, static_cast<std::size_t>(length));

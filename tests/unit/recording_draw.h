@@ -59,6 +59,8 @@ struct Recorder {
     int fontsCreated = 0;
     int fontsDeleted = 0;
     bool refuseSections = false;  // the platform makes no pixel section
+    bool keepOps = true;          // false: only count the operations, storing nothing
+    long opCount = 0;
     std::int32_t clientWidth = 511;
     std::int32_t clientHeight = 446;
 };
