@@ -5,6 +5,7 @@
 set -u
 cd "$(dirname "$0")/.." || exit 1
 seconds=${1:-60}
+mkdir -p build
 cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCINQUOR_FUZZ=ON \
   -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >build/fuzz.configure.log 2>&1 ||
   { cat build/fuzz.configure.log; exit 1; }
