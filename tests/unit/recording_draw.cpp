@@ -1,6 +1,8 @@
 // recording_draw.cpp -- the drawing seam as a recorder, for native tests of what is drawn.
 #include "tests/unit/recording_draw.h"
 
+#include "game/int32.h"
+
 namespace recording {
 
 Recorder recorder;
@@ -139,7 +141,7 @@ void fillBlack(Surface* target, std::int32_t x, std::int32_t y, std::int32_t wid
 
 void fillRect(Surface* target, std::int32_t left, std::int32_t top, std::int32_t right, std::int32_t bottom,
               Colour colour) {
-    Op op = make(Kind::FillRect, id(target), left, top, right - left, bottom - top);
+    Op op = make(Kind::FillRect, id(target), left, top, int32::sub(right, left), int32::sub(bottom, top));
     op.colour = colour;
     record(op);
 }
