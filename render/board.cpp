@@ -25,6 +25,10 @@ void drawFirst(Surface* board, std::int32_t x, std::int32_t y, const char* text,
     drawText(board, x, y, text, static_cast<std::int32_t>(std::min(count, std::strlen(text))));
 }
 
+void drawWhole(Surface* board, std::int32_t x, std::int32_t y, const char* text, Colour colour) {
+    drawFirst(board, x, y, text, std::strlen(text), colour);
+}
+
 void drawPanels(const Settings& s, GameFields& g) {
     if (g.rollPanelLit) {
         drawHighlight(374, 330, 137, 28, s.transparence, s.couleurselection, s.niveautransparence, 0);
@@ -78,17 +82,16 @@ void drawFrame(Surface* target, std::int32_t clientWidth, std::int32_t clientHei
 
     selectFont(board, d.textFont);
     for (int i = 0; i < kCategoryCount; ++i) {
-        drawFirst(board, 100 * (i % 5), 180 + 30 * (i / 5), kCategories[i].name, sizeof text,
+        drawWhole(board, 100 * (i % 5), 180 + 30 * (i / 5), kCategories[i].name,
                   g.categoryUsed[i] ? s.couleurfctutil : s.couleurfct);
     }
     const std::int32_t subtotal = upperSubtotal();  // taken before the bonus is granted
     applyUpperBonus();
     std::snprintf(text, sizeof text, "Record: %05i %c", static_cast<int>(g.record), g.recordCheated == 1 ? '*' : 0);
-    drawFirst(board, 0, 310, text, sizeof text, s.couleurrecord);
+    drawWhole(board, 0, 310, text, s.couleurrecord);  // up to its NUL: an honest record ends in a space
     std::snprintf(text, sizeof text, "Sous-total: %03i", static_cast<int>(subtotal));
     drawFirst(board, 385, 310, text, 15, s.couleursoustotal);
-    drawFirst(board, 0, 406, statusLineText(), std::strlen(statusLineText()),
-              g.poorChoice ? s.couleurbetise : s.couleuraide);
+    drawWhole(board, 0, 406, statusLineText(), g.poorChoice ? s.couleurbetise : s.couleuraide);
     if (passesLeft() > 0) {
         std::snprintf(text, sizeof text, "Passer (%i fois)", static_cast<int>(passesLeft()));
         drawFirst(board, 200, 150, text, 15, s.couleurpasser);
