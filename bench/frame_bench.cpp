@@ -9,19 +9,12 @@
 #include <cstdlib>
 #include <vector>
 
-#include "app/message_box.h"
 #include "config/configuration.h"
 #include "game/frame.h"
 #include "game/help.h"
-#include "game/platform.h"
 #include "render/board.h"
 #include "render/gdi_trace_win32.h"
 #include "render/surfaces.h"
-
-void requestRepaint() {}
-bool confirmOkCancel(const char*, const char*) { return true; }
-int nextRandom() { return std::rand(); }
-int showMessageBox(void*, const char*, const char*, unsigned) { return kAnswerOk; }
 
 namespace {
 

@@ -6,12 +6,13 @@
 
 #include "config/configuration.h"
 #include "fuzz/fuzz_support.h"
+#include "tests/unit/temp_dir.h"
 #include "game/game_state.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     fuzz::freshProgram();
-    fuzz::writeFile("Config.txt", fuzz::firstPart(data, size));
-    fuzz::writeFile("inc.txt", fuzz::secondPart(data, size));
+    writeFile("Config.txt", fuzz::firstPart(data, size));
+    writeFile("inc.txt", fuzz::secondPart(data, size));
     readConfiguration("Config.txt");
     const Settings& s = gameState.settings;
     fuzz::check(std::memchr(s.imagefond, 0, sizeof s.imagefond) != nullptr, "the background path ends");

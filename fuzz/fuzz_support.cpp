@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <system_error>
 
@@ -48,10 +47,6 @@ void freshProgram() {
     for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
         std::filesystem::remove_all(entry.path(), error);
     }
-}
-
-void writeFile(const char* name, const std::string& bytes) {
-    std::ofstream(name, std::ios::binary) << bytes;
 }
 
 std::string firstPart(const std::uint8_t* data, std::size_t size) {

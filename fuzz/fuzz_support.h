@@ -11,9 +11,6 @@ namespace fuzz {
 // folder a scratch folder of this process, emptied.
 void freshProgram();
 
-// Writes bytes to a file of the scratch folder.
-void writeFile(const char* name, const std::string& bytes);
-
 // The part of the input before its first NUL byte, and the part after it.
 std::string firstPart(const std::uint8_t* data, std::size_t size);
 std::string secondPart(const std::uint8_t* data, std::size_t size);

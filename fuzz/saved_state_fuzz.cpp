@@ -12,7 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::freshProgram();
     fake::store = fake::Store{};
     std::filesystem::create_directories("saves");
-    fuzz::writeFile(fake::store.path, std::string(reinterpret_cast<const char*>(data), size));
+    writeFile(fake::store.path, std::string(reinterpret_cast<const char*>(data), size));
     loadSavedState();
     const std::size_t boxes = fake::platform.boxes.size();
     fuzz::check(boxes == (size < 44 ? 1u : 0u), "an old file, and only an old file, is announced");

@@ -6,12 +6,13 @@
 #include "config/configuration.h"
 #include "config/script.h"
 #include "fuzz/fuzz_support.h"
+#include "tests/unit/temp_dir.h"
 #include "tests/unit/recording_draw.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     fuzz::freshProgram();
-    fuzz::writeFile(kScriptFileName, fuzz::firstPart(data, size));
-    fuzz::writeFile("inc.txt", fuzz::secondPart(data, size));
+    writeFile(kScriptFileName, fuzz::firstPart(data, size));
+    writeFile("inc.txt", fuzz::secondPart(data, size));
     Surface* background = createMemorySurface(nullptr);
     runDecorationScript(background);
     const recording::Recorder& r = recording::recorder;

@@ -53,9 +53,10 @@ void showLoading(Surface* window) {
     drawText(window, 200, 200, "Chargement...", 13);
 }
 
-}  // namespace
-
+// The status line: the help text while help is on, a credit line otherwise.
 const char* statusLineText() { return gameState.settings.aide ? gameState.game.helpText : kQuietCreditLine; }
+
+}  // namespace
 
 void drawFrame(Surface* target, std::int32_t clientWidth, std::int32_t clientHeight) {
     DrawingResources& d = gameState.drawing;

@@ -12,6 +12,3 @@ void paintBoard(void* window);
 // One frame: the board composed on boardSurface, with the game's own steps of a frame at their places,
 // then stretched from its logical size onto `target`, a client area of clientWidth x clientHeight.
 void drawFrame(Surface* target, std::int32_t clientWidth, std::int32_t clientHeight);
-
-// The status line's text while help is on or off.
-const char* statusLineText();

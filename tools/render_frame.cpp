@@ -7,24 +7,13 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "app/message_box.h"
 #include "config/configuration.h"
 #include "game/frame.h"
 #include "game/help.h"
-#include "game/platform.h"
 #include "game/turn.h"
 #include "render/board.h"
 #include "render/surfaces.h"
 #include "tools/bmp.h"
-
-// The platform of the rules, for a run without a window.
-void requestRepaint() {}
-bool confirmOkCancel(const char*, const char*) { return true; }
-int nextRandom() { return std::rand(); }
-int showMessageBox(void*, const char* text, const char* caption, unsigned) {
-    std::fprintf(stderr, "%s: %s\n", caption, text);
-    return kAnswerOk;
-}
 
 namespace {
 
