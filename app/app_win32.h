@@ -9,3 +9,7 @@ extern HWND mainWindow;
 LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK optionsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK aboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+
+// The outer size of a main window whose client area shows the whole board, 511 x 446, on this system's
+// frame and menu metrics.
+SIZE boardWindowSize();

@@ -45,20 +45,32 @@ void registerWindowClass(HINSTANCE instance) {
 
 void checkMenu(HMENU menu, UINT item, bool on) { CheckMenuItem(menu, item, on ? MF_CHECKED : MF_UNCHECKED); }
 
+}  // namespace
+
+SIZE boardWindowSize() {
+    RECT r{0, 0, kBoardWidth, kBoardHeight};
+    AdjustWindowRectEx(&r, WS_OVERLAPPEDWINDOW, TRUE, 0);
+    return SIZE{r.right - r.left, r.bottom - r.top};
+}
+
+namespace {
+
 bool createMainWindow(HINSTANCE instance, int showCommand) {
     gameState.shell.appInstance = instance;
+    // Frames differ from one Windows to the next: the size is the one whose client area holds the board.
+    const SIZE size = boardWindowSize();
     HWND window = CreateWindowExA(0, gameState.shell.windowClassName, gameState.shell.windowTitle,
-                                  WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, 0, 512, 480, nullptr, nullptr, instance,
-                                  nullptr);
+                                  WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, 0, size.cx, size.cy, nullptr, nullptr,
+                                  instance, nullptr);
     if (!window) return false;
     mainWindow = window;
     SetTimer(window, 1, static_cast<UINT>(gameState.settings.timer), nullptr);
     HMENU menu = GetMenu(window);
-    checkMenu(menu, IDM_BACKGROUND, gameState.drawing.backgroundMode == 0);
-    checkMenu(menu, IDM_CONTEXT_HELP, gameState.settings.aide != 0);
-    checkMenu(menu, IDM_ANIMATIONS, gameState.shell.animationsOn != 0);
-    checkMenu(menu, IDM_FILTERING, gameState.settings.filtrage != 0);
-    checkMenu(menu, IDM_WARNINGS, gameState.shell.warningsOn != 0);
+    checkMenu(menu, IDM_BACKGROUND, toggleChecked(Toggle::Background));
+    checkMenu(menu, IDM_CONTEXT_HELP, toggleChecked(Toggle::ContextHelp));
+    checkMenu(menu, IDM_ANIMATIONS, toggleChecked(Toggle::Animations));
+    checkMenu(menu, IDM_FILTERING, toggleChecked(Toggle::Filtering));
+    checkMenu(menu, IDM_WARNINGS, toggleChecked(Toggle::Warnings));
     ShowWindow(window, showCommand);
     UpdateWindow(window);
     SetThreadPriorityBoost(GetCurrentThread(), TRUE);

@@ -15,6 +15,8 @@ bool confirmOkCancel(const char* text, const char* title) {
 
 int nextRandom() { return std::rand(); }
 
+unsigned long processNumber() { return GetCurrentProcessId(); }
+
 int showMessageBox(void* owner, const char* text, const char* caption, unsigned style) {
     return MessageBoxA(static_cast<HWND>(owner), text, caption, style);
 }

@@ -3,9 +3,11 @@
 
 #include <cstdio>
 #include <fstream>
+#include <string>
 #include <system_error>
 
 #include "app/message_box.h"
+#include "game/platform.h"
 
 namespace {
 
@@ -31,12 +33,19 @@ bool readSaveFile(const std::filesystem::path& path, unsigned char* bytes, std::
     return true;
 }
 
-// Writes the complete new file beside the old one, then puts it in its place.
+// True when `path` holds a whole record (a file of at least 44 bytes).
+bool holdsCompleteRecord(const std::filesystem::path& path) {
+    unsigned char bytes[kSaveFileSize];
+    std::size_t size = 0;
+    return readSaveFile(path, bytes, size) && size == kSaveFileSize;
+}
+
+// Writes the complete new file beside the old one, then puts it in its place. The temporary file is
+// removed only while a complete file is in place: after a half-done replace it may be the only copy.
 bool replaceSaveFile(const std::filesystem::path& path, const unsigned char* bytes) {
     std::error_code error;
     if (path.has_parent_path()) std::filesystem::create_directories(path.parent_path(), error);
-    std::filesystem::path temporary = path;
-    temporary += ".tmp";
+    const std::filesystem::path temporary = temporarySavePath(path);
     bool written = false;
     {
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
@@ -47,12 +56,22 @@ bool replaceSaveFile(const std::filesystem::path& path, const unsigned char* byt
             written = !out.fail();
         }
     }
-    if (written && replaceFile(temporary, path)) return true;
-    std::filesystem::remove(temporary, error);
+    if (!written) {
+        std::filesystem::remove(temporary, error);  // incomplete: worth nothing
+        return false;
+    }
+    if (replaceFile(temporary, path) || moveFileOver(temporary, path)) return true;
+    if (holdsCompleteRecord(path)) std::filesystem::remove(temporary, error);
     return false;
 }
 
 }  // namespace
+
+std::filesystem::path temporarySavePath(const std::filesystem::path& target) {
+    std::filesystem::path temporary = target;
+    temporary += "." + std::to_string(processNumber()) + ".tmp";
+    return temporary;
+}
 
 int decodeSaveRecord(const unsigned char* bytes, std::size_t size, SaveRecord& record) {
     int count = 0;

@@ -24,5 +24,12 @@ void writeSavedState(void* mainWindow);
 // Where the file lives, supplied by the platform.
 std::filesystem::path savedStatePath();        // written there, and read there first
 std::filesystem::path legacySavedStatePath();  // read when the first does not exist; never written
-// Moves the complete file `from` over `to` in one step; false when it could not.
+// Moves the complete file `from` over `to` in one step; false when it could not. A failure may still
+// have moved or removed `to` (Windows' ReplaceFile can leave either), never `from`.
 bool replaceFile(const std::filesystem::path& from, const std::filesystem::path& to);
+// The fallback when the replace failed: a plain move of `from` over `to`, whatever is there now.
+bool moveFileOver(const std::filesystem::path& from, const std::filesystem::path& to);
+
+// The temporary file a write of this process goes to, beside `target`: two copies of the game closing at
+// once never share one.
+std::filesystem::path temporarySavePath(const std::filesystem::path& target);

@@ -31,5 +31,9 @@ bool replaceFile(const std::filesystem::path& from, const std::filesystem::path&
         return ReplaceFileW(to.c_str(), from.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
                             nullptr) != 0;
     }
+    return moveFileOver(from, to);
+}
+
+bool moveFileOver(const std::filesystem::path& from, const std::filesystem::path& to) {
     return MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }

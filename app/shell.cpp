@@ -49,6 +49,36 @@ void captureClientSize(std::int32_t clientWidth, std::int32_t clientHeight) {
     if (shell.messageCount < 10) ++shell.messageCount;
 }
 
+namespace {
+
+std::int32_t& toggledValue(Toggle toggle) {
+    switch (toggle) {
+        case Toggle::Background: return gameState.drawing.backgroundMode;
+        case Toggle::Filtering: return gameState.settings.filtrage;
+        case Toggle::ContextHelp: return gameState.settings.aide;
+        case Toggle::Animations: return gameState.shell.animationsOn;
+        case Toggle::Warnings: break;
+    }
+    return gameState.shell.warningsOn;
+}
+
+}  // namespace
+
+bool applyToggle(Toggle toggle) {
+    std::int32_t& value = toggledValue(toggle);
+    if (toggle == Toggle::Background || toggle == Toggle::ContextHelp) {
+        value = int32::sub(1, value);  // 2 (from a file) gives -1, as the menu always did on Windows
+    } else {
+        value = value ? 0 : 1;
+    }
+    return toggleChecked(toggle);
+}
+
+bool toggleChecked(Toggle toggle) {
+    const std::int32_t value = toggledValue(toggle);
+    return toggle == Toggle::Background ? value == 0 : value != 0;
+}
+
 bool gameUnderWay() {
     const int used = usedCount();
     return used >= 1 && used <= 14;

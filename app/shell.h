@@ -23,6 +23,17 @@ bool scaleToBoard(std::uint32_t lParam, std::int32_t clientWidth, std::int32_t c
 // The logical board size is the client size seen over the first ten messages of the window.
 void captureClientSize(std::int32_t clientWidth, std::int32_t clientHeight);
 
+// The menu's five check items. "Arrière-plan" and "Aide contextuelle" hold any number and toggle to 1
+// minus it; the other three swap 0 and 1.
+enum class Toggle { Background, Filtering, ContextHelp, Animations, Warnings };
+constexpr Toggle kToggles[] = {Toggle::Background, Toggle::Filtering, Toggle::ContextHelp, Toggle::Animations,
+                               Toggle::Warnings};
+
+// Flips the setting behind `toggle` and returns whether its item is now checked.
+bool applyToggle(Toggle toggle);
+// Whether the item of `toggle` is checked for the setting as it stands.
+bool toggleChecked(Toggle toggle);
+
 // True while a game is under way: some category written, not all.
 bool gameUnderWay();
 

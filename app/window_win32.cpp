@@ -17,11 +17,8 @@ void check(HWND window, UINT item, bool on) {
     CheckMenuItem(GetMenu(window), item, on ? MF_CHECKED : MF_UNCHECKED);
 }
 
-// Flips a 0/1 setting and sets the menu mark that shows it.
-void toggle(HWND window, UINT item, std::int32_t& flag, bool markedWhenZero = false) {
-    flag = flag ? 0 : 1;
-    check(window, item, markedWhenZero ? flag == 0 : flag != 0);
-}
+// Flips a setting and sets the menu mark that shows it.
+void toggle(HWND window, UINT item, Toggle which) { check(window, item, applyToggle(which)); }
 
 // Asks before throwing a game away; true to go on.
 bool confirmLeavingGame(const char* question) {
@@ -31,7 +28,6 @@ bool confirmLeavingGame(const char* question) {
 
 LRESULT command(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     ShellFields& shell = gameState.shell;
-    Settings& s = gameState.settings;
     switch (LOWORD(wParam)) {
         case IDM_NEW_GAME:
             if (confirmLeavingGame("Cette partie n'est pas terminée! Etes-vous sûr(e) de vouloir recommencer "
@@ -45,15 +41,17 @@ LRESULT command(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
                 DestroyWindow(window);
             }
             return 0;
-        case IDM_INITIAL:
-            SetWindowPos(window, nullptr, 0, 0, 512, 480,
+        case IDM_INITIAL: {
+            const SIZE size = boardWindowSize();
+            SetWindowPos(window, nullptr, 0, 0, size.cx, size.cy,
                          SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED | SWP_SHOWWINDOW);
             return 0;
-        case IDM_BACKGROUND: toggle(window, IDM_BACKGROUND, gameState.drawing.backgroundMode, true); return 0;
-        case IDM_FILTERING: toggle(window, IDM_FILTERING, s.filtrage); return 0;
-        case IDM_CONTEXT_HELP: toggle(window, IDM_CONTEXT_HELP, s.aide); return 0;
-        case IDM_ANIMATIONS: toggle(window, IDM_ANIMATIONS, shell.animationsOn); return 0;
-        case IDM_WARNINGS: toggle(window, IDM_WARNINGS, shell.warningsOn); return 0;
+        }
+        case IDM_BACKGROUND: toggle(window, IDM_BACKGROUND, Toggle::Background); return 0;
+        case IDM_FILTERING: toggle(window, IDM_FILTERING, Toggle::Filtering); return 0;
+        case IDM_CONTEXT_HELP: toggle(window, IDM_CONTEXT_HELP, Toggle::ContextHelp); return 0;
+        case IDM_ANIMATIONS: toggle(window, IDM_ANIMATIONS, Toggle::Animations); return 0;
+        case IDM_WARNINGS: toggle(window, IDM_WARNINGS, Toggle::Warnings); return 0;
         case IDM_OPTIONS:
             DialogBoxParamA(static_cast<HINSTANCE>(shell.appInstance), MAKEINTRESOURCEA(IDD_OPTIONS), window,
                             optionsDialogProc, 0);

@@ -4,14 +4,32 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
+#include <string>
+#include <system_error>
 
 #include "config/text_file.h"
 #include "config/values.h"
 #include "game/game_state.h"
+#include "game/platform.h"
 
 const char kScriptFileName[] = "instr.txt";
 
 namespace {
+
+std::string scriptFile = kScriptFileName;
+
+// Creates the script file: in the current folder, else in the temporary folder under a name of this
+// process's own. Null when neither can be written.
+std::FILE* createScriptFile() {
+    scriptFile = kScriptFileName;
+    if (std::FILE* file = std::fopen(kScriptFileName, "wb")) return file;
+    std::error_code error;
+    const std::filesystem::path folder = std::filesystem::temp_directory_path(error);
+    if (error) return nullptr;
+    scriptFile = (folder / ("cinquor-instr-" + std::to_string(processNumber()) + ".txt")).string();
+    return std::fopen(scriptFile.c_str(), "wb");
+}
 
 enum class Kind { Text, Integer, Scale, Colour, YesNo, Blend, Level, Include };
 
@@ -100,6 +118,8 @@ void writeScriptLine(std::FILE* script, const char* line) {
 
 }  // namespace
 
+const char* scriptFilePath() { return scriptFile.c_str(); }
+
 void normaliseLine(char* line) {
     bool quoted = false;
     char* out = line;
@@ -128,7 +148,7 @@ void normaliseLine(char* line) {
 }
 
 void readConfiguration(const char* path) {
-    std::FILE* script = std::fopen(kScriptFileName, "wb");
+    std::FILE* script = createScriptFile();
     std::FILE* files[kMaxIncludeDepth + 1] = {};
     int top = 0;  // index of the file being read; the number of included files open above the main one
     int included = 0;

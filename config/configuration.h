@@ -4,6 +4,11 @@
 // The script file that receives every line that sets nothing, in the current folder.
 extern const char kScriptFileName[];
 
+// The script file of this run: kScriptFileName, or, when the current folder cannot be written (a game
+// unpacked where the player may not write), a file of this process's own in the temporary folder.
+// Chosen by readConfiguration; the decoration script reads it and deletes it.
+const char* scriptFilePath();
+
 // Lower-cases A-Z, folds é ê à â, deletes blanks, tabs and underscores; text inside double quotes stays
 // exactly as written. In place.
 void normaliseLine(char* line);

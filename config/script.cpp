@@ -110,7 +110,7 @@ void runDecorationScript(Surface* target) {
     std::FILE* files[kMaxIncludeDepth + 1] = {};
     int top = 0;  // the number of included files open above the script file
     int included = 0;
-    files[0] = openForReading(kScriptFileName);
+    files[0] = openForReading(scriptFilePath());
     if (!files[0]) return;
     ScriptFonts fonts;
     char line[kLineBufferSize];
@@ -137,5 +137,5 @@ void runDecorationScript(Surface* target) {
     }
     for (; top >= 0; --top) std::fclose(files[top]);
     if (fonts.made) deleteFont(selectFont(target, fonts.original));
-    std::remove(kScriptFileName);
+    std::remove(scriptFilePath());
 }

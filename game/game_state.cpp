@@ -1,6 +1,8 @@
 // game_state.cpp -- the one GameState instance and the values derived from the sheet.
 #include "game/game_state.h"
 
+#include <cstdint>
+
 #include "game/int32.h"
 
 GameState gameState;
@@ -17,4 +19,9 @@ std::int32_t upperSubtotal() {
     return sum;
 }
 
-std::int32_t passesLeft() { return int32::sub(gameState.settings.passers, gameState.game.passesUsed); }
+std::int32_t passesLeft() {
+    // Compared wide: a passers near INT32_MIN must not wrap round to a huge number of passes.
+    const std::int64_t left = std::int64_t{gameState.settings.passers} - gameState.game.passesUsed;
+    if (left <= 0) return 0;
+    return left > INT32_MAX ? INT32_MAX : static_cast<std::int32_t>(left);
+}

@@ -140,4 +140,4 @@ extern GameState gameState;
 // Derived values of the sheet, never stored.
 int usedCount();          // categories written, 0..15; the game is over at 15
 std::int32_t upperSubtotal();  // sum of the six upper values, "Sous-total: %03i"
-std::int32_t passesLeft();     // passers - passesUsed; zero or negative when passers was lowered
+std::int32_t passesLeft();     // passers - passesUsed without wrapping, 0 when none are left

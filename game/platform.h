@@ -10,3 +10,7 @@ bool confirmOkCancel(const char* text, const char* title);
 
 // The next number of the C runtime's pseudo-random generator, 0..32767.
 int nextRandom();
+
+// A number of this process's own (its id), for temporary files that another copy of the game running at
+// the same time must not share.
+unsigned long processNumber();

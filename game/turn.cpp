@@ -35,7 +35,8 @@ void rollFrameStep() {
     GameFields& g = gameState.game;
     if (!g.rollInProgress) return;
     for (int i = 0; i < kDiceCount; ++i) {
-        if (!g.heldDice[i]) g.dice[i] = nextRandom() % kFaceCount + 1;
+        // A die held before it ever rolled (a click during the loading paints) still gets a face.
+        if (!g.heldDice[i] || g.dice[i] == 0) g.dice[i] = nextRandom() % kFaceCount + 1;
     }
     bool ends = true;
     if (gameState.shell.animationsOn) {

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 #include "render/draw.h"
 #include "render/gdi_objects.h"
@@ -14,7 +15,9 @@ HDC dc(Surface* s) { return reinterpret_cast<HDC>(s); }
 Surface* surface(HDC h) { return reinterpret_cast<Surface*>(h); }
 HFONT font(Font* f) { return reinterpret_cast<HFONT>(f); }
 
-PAINTSTRUCT paintCycle;  // one window, one thread: the paint under way
+// The paints under way, innermost last. A box opened inside a paint runs a nested loop in which a tick
+// paints again; each paint must end its own cycle, so each has its own PAINTSTRUCT.
+std::vector<PAINTSTRUCT> paintCycles;
 
 int gdiObjects = 0;  // made through the seam and not deleted
 
@@ -94,8 +97,16 @@ void replayGdiCalls(const std::vector<GdiCall>& calls) {
 }
 
 
-Surface* beginWindowPaint(void* window) { return surface(BeginPaint(static_cast<HWND>(window), &paintCycle)); }
-void endWindowPaint(void* window) { EndPaint(static_cast<HWND>(window), &paintCycle); }
+Surface* beginWindowPaint(void* window) {
+    paintCycles.emplace_back();
+    return surface(BeginPaint(static_cast<HWND>(window), &paintCycles.back()));
+}
+
+void endWindowPaint(void* window) {
+    if (paintCycles.empty()) return;
+    EndPaint(static_cast<HWND>(window), &paintCycles.back());
+    paintCycles.pop_back();
+}
 void requestWindowRepaint(void* window) { InvalidateRect(static_cast<HWND>(window), nullptr, FALSE); }
 
 void windowClientSize(void* window, std::int32_t& width, std::int32_t& height) {

@@ -9,6 +9,7 @@
 void requestRepaint() {}
 bool confirmOkCancel(const char*, const char*) { return true; }
 int nextRandom() { return std::rand(); }
+unsigned long processNumber() { return 1; }
 int showMessageBox(void*, const char* text, const char* caption, unsigned) {
     std::fprintf(stderr, "%s: %s\n", caption, text);
     return kAnswerOk;

@@ -264,4 +264,26 @@ TEST_F(Gdi, NoObjectLeaks) {
     DeleteObject(windowBitmap);
 }
 
+// A box opened inside a paint runs its own loop, and a tick paints the window again inside it: the inner
+// paint ends its own cycle, and the outer one then ends the outer cycle and gives its device context back.
+TEST(WindowPaint, NestedPaintsEachEndTheirOwnCycle) {
+    HWND window = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 64, 64, nullptr, nullptr,
+                                  GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(window, nullptr);
+    requestWindowRepaint(window);
+    HDC outer = dc(beginWindowPaint(window));
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE);
+    HDC inner = dc(beginWindowPaint(window));
+    endWindowPaint(window);
+    endWindowPaint(window);
+    ASSERT_NE(outer, nullptr);
+    ASSERT_NE(inner, nullptr);
+    // Both were given back: releasing either again finds nothing held.
+    EXPECT_EQ(ReleaseDC(window, outer), 0) << "the outer paint's device context was never released";
+    EXPECT_EQ(ReleaseDC(window, inner), 0);
+    RECT update{};
+    EXPECT_FALSE(GetUpdateRect(window, &update, FALSE)) << "the window is left validated";
+    DestroyWindow(window);
+}
+
 }  // namespace

@@ -304,3 +304,27 @@ TEST_F(Configuration, QuotedTextKeepsItsCase) {
 }
 
 }  // namespace
+
+namespace {
+
+// What the shipped files say highlight mode 0 does: the words in brackets after "non".
+std::string modeZeroWords(const std::filesystem::path& file) {
+    const std::string text = readFile(file);
+    for (std::size_t at = text.find("non"); at != std::string::npos; at = text.find("non", at + 1)) {
+        const std::size_t bracket = text.find('(', at);
+        if (bracket != std::string::npos && bracket - at < 8) {
+            return text.substr(bracket + 1, text.find(')', bracket) - bracket - 1);
+        }
+    }
+    return "";
+}
+
+TEST(ShippedFiles, ConfigurationAndReadMeAgreeOnModeZero) {
+    const std::filesystem::path resources = std::filesystem::path(CINQUOR_SOURCE_DIR) / "resources";
+    if (!std::filesystem::exists(resources / "Config.txt")) GTEST_SKIP() << "the sources are not reachable";
+    // Mode 0 ORs the colour into the board: an inclusive or, as the read-me says.
+    EXPECT_EQ(modeZeroWords(resources / "lisez-moi.txt"), "ou bit \xC3\xA0 bit");
+    EXPECT_EQ(modeZeroWords(resources / "Config.txt"), modeZeroWords(resources / "lisez-moi.txt"));
+}
+
+}  // namespace

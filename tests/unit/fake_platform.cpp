@@ -35,6 +35,8 @@ int showMessageBox(void* owner, const char* text, const char* caption, unsigned 
     return fake::platform.boxAnswer;
 }
 
+unsigned long processNumber() { return 4242; }
+
 int nextRandom() {
     ++fake::platform.randomDraws;
     if (!fake::platform.faces.empty()) {

@@ -14,7 +14,23 @@ std::filesystem::path legacySavedStatePath() { return fake::store.legacyPath; }
 
 bool replaceFile(const std::filesystem::path& from, const std::filesystem::path& to) {
     ++fake::store.replacements;
-    if (fake::store.replaceFails) return false;
+    std::error_code error;
+    switch (fake::store.replaceFailure) {
+        case fake::ReplaceFailure::None:
+            std::filesystem::rename(from, to, error);
+            return !error;
+        case fake::ReplaceFailure::OldFileKept: break;
+        case fake::ReplaceFailure::OldFileRemoved: std::filesystem::remove(to, error); break;
+        case fake::ReplaceFailure::OldFileRenamed:
+            std::filesystem::rename(to, std::filesystem::path(to) += ".old", error);
+            break;
+    }
+    return false;
+}
+
+bool moveFileOver(const std::filesystem::path& from, const std::filesystem::path& to) {
+    ++fake::store.moves;
+    if (fake::store.moveFails) return false;
     std::error_code error;
     std::filesystem::rename(from, to, error);
     return !error;

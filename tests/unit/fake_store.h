@@ -1,14 +1,20 @@
 // fake_store.h -- where the saved-state tests keep the file: paths in the current folder, and a
-// replacement that can be told to fail.
+// replacement that can be told to fail in each of the ways the platform's can.
 #pragma once
 
 namespace fake {
 
+// How the replace fails, when it does: leaving the old file, having removed it (Windows' error 1176), or
+// having moved it away under another name (1177).
+enum class ReplaceFailure { None, OldFileKept, OldFileRemoved, OldFileRenamed };
+
 struct Store {
     const char* path = "saves/dezo.sav";
     const char* legacyPath = "old-dezo.sav";
-    bool replaceFails = false;
+    ReplaceFailure replaceFailure = ReplaceFailure::None;
+    bool moveFails = false;
     int replacements = 0;
+    int moves = 0;
 };
 
 extern Store store;

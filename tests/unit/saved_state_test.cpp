@@ -65,7 +65,7 @@ TEST_F(SavedState, RoundTripOfAllElevenValues) {
     writeSavedState(nullptr);
     EXPECT_TRUE(fake::platform.boxes.empty());
     EXPECT_EQ(readFile(fake::store.path), bytesOf({1, 312, 0, -40, 1, 0, 2147483647, 7, 0, 1, 0}));
-    EXPECT_FALSE(std::filesystem::exists("saves/dezo.sav.tmp"));
+    EXPECT_FALSE(std::filesystem::exists(temporarySavePath(fake::store.path)));
 
     fake::reset();
     loadSavedState();
@@ -154,21 +154,68 @@ void expectFailedWrite(void* window, const std::string& before) {
 TEST_F(SavedState, WriteThatCannotStartKeepsTheOldFile) {
     const std::string before = bytesOf({0, 99, 3, 50, 0, 1, 5, 0, 1, 0, 1});
     saveFile(before);
-    std::filesystem::create_directory("saves/dezo.sav.tmp");  // the new content has nowhere to go
+    std::filesystem::create_directory(temporarySavePath(fake::store.path));  // nowhere for the new content
     int window = 0;
     gameState.game.record = 500;
     writeSavedState(&window);
     expectFailedWrite(&window, before);
 }
 
-TEST_F(SavedState, ReplaceThatFailsKeepsTheOldFileAndNoTemporary) {
+TEST_F(SavedState, TemporaryFileIsOfThisProcess) {
+    EXPECT_EQ(temporarySavePath("saves/dezo.sav"), std::filesystem::path("saves/dezo.sav.4242.tmp"));
+}
+
+// Every way the last step can go: the new record ends up in place, or the player is told and no complete
+// copy of the record, old or new, is ever deleted.
+TEST_F(SavedState, FailedReplaceNeverDeletesTheOnlyCopy) {
+    using fake::ReplaceFailure;
+    struct Case {
+        const char* what;
+        ReplaceFailure replace;
+        bool moveFails;
+        bool saved;             // the new record is in place, no box
+        bool temporaryKept;     // the new record survives only as the temporary file
+        const char* oldCopy;    // where the old record survives after a failure, if anywhere else
+    };
+    const Case cases[] = {
+        {"replace works", ReplaceFailure::None, false, true, false, nullptr},
+        {"replace fails, move works", ReplaceFailure::OldFileKept, false, true, false, nullptr},
+        {"old file removed, move works", ReplaceFailure::OldFileRemoved, false, true, false, nullptr},
+        {"old file renamed, move works", ReplaceFailure::OldFileRenamed, false, true, false, nullptr},
+        {"both fail, old file in place", ReplaceFailure::OldFileKept, true, false, false, "saves/dezo.sav"},
+        {"both fail, old file removed", ReplaceFailure::OldFileRemoved, true, false, true, nullptr},
+        {"both fail, old file renamed", ReplaceFailure::OldFileRenamed, true, false, true, "saves/dezo.sav.old"},
+    };
     const std::string before = bytesOf({0, 99, 3, 50, 0, 1, 5, 0, 1, 0, 1});
-    saveFile(before);
-    fake::store.replaceFails = true;
-    int window = 0;
-    writeSavedState(&window);
-    expectFailedWrite(&window, before);
-    EXPECT_FALSE(std::filesystem::exists("saves/dezo.sav.tmp"));
+    const std::string after = bytesOf({0, 500, 3, 50, 0, 1, 5, 0, 1, 0, 1});
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        fake::reset();
+        fake::store = fake::Store{};
+        std::filesystem::remove_all("saves");
+        saveFile(before);
+        fake::store.replaceFailure = c.replace;
+        fake::store.moveFails = c.moveFails;
+        int window = 0;
+        gameState.game.record = 500;
+        gameState.game.gamesPlayed = 5;
+        writeSavedState(&window);
+        const std::filesystem::path temporary = temporarySavePath(fake::store.path);
+        if (c.saved) {
+            EXPECT_TRUE(fake::platform.boxes.empty());
+            EXPECT_EQ(readFile(fake::store.path), after);
+        } else {
+            ASSERT_EQ(fake::platform.boxes.size(), 1u);
+            EXPECT_EQ(fake::platform.boxes[0].text, "Pas pu enregistrer");
+        }
+        EXPECT_EQ(std::filesystem::exists(temporary), c.temporaryKept);
+        if (c.temporaryKept) {
+            EXPECT_EQ(readFile(temporary), after);
+        }
+        if (c.oldCopy) {
+            EXPECT_EQ(readFile(c.oldCopy), before);
+        }
+    }
 }
 
 TEST_F(SavedState, FullDiskKeepsTheOldFile) {
@@ -176,7 +223,7 @@ TEST_F(SavedState, FullDiskKeepsTheOldFile) {
     if (!std::filesystem::exists("/dev/full", error)) GTEST_SKIP() << "no full-disk device here";
     const std::string before = bytesOf({0, 99, 3, 50, 0, 1, 5, 0, 1, 0, 1});
     saveFile(before);
-    std::filesystem::create_symlink("/dev/full", "saves/dezo.sav.tmp");
+    std::filesystem::create_symlink("/dev/full", temporarySavePath(fake::store.path));
     int window = 0;
     writeSavedState(&window);
     expectFailedWrite(&window, before);

@@ -55,14 +55,23 @@ TEST_F(SavedStateOnWindows, OldSaveIsReadThenTheNewFileTakesOver) {
     writeSavedState(nullptr);  // now over an existing file
     saved = readFile(savedStatePath());
     EXPECT_EQ(saved[24], 11);
-    std::filesystem::path temporary = savedStatePath();
-    temporary += ".tmp";
-    EXPECT_FALSE(std::filesystem::exists(temporary));
+    EXPECT_FALSE(std::filesystem::exists(temporarySavePath(savedStatePath())));
     EXPECT_TRUE(fake::platform.boxes.empty());
 
     fake::reset();
     loadSavedState();
     EXPECT_EQ(gameState.game.gamesPlayed, 11);
+}
+
+TEST_F(SavedStateOnWindows, MoveOverReplacesAnExistingFile) {
+    TempDir dir;
+    writeFile("old.sav", "old");
+    writeFile("new.sav", "new");
+    EXPECT_TRUE(moveFileOver("new.sav", "old.sav"));
+    EXPECT_EQ(readFile("old.sav"), "new");
+    EXPECT_FALSE(std::filesystem::exists("new.sav"));
+    EXPECT_FALSE(moveFileOver("missing.sav", "old.sav"));
+    EXPECT_EQ(readFile("old.sav"), "new");
 }
 
 }  // namespace

@@ -60,6 +60,30 @@ TEST_F(Script, FillRect) {
     EXPECT_FALSE(std::filesystem::exists(kScriptFileName)) << "the script file is deleted after the run";
 }
 
+TEST_F(Script, GameFolderThatCannotBeWrittenUsesTheTemporaryFolder) {
+    // A folder where the script file should be: the game's folder refuses it, even to an administrator.
+    std::filesystem::create_directory(kScriptFileName);
+    writeFile("Config.txt", "FillRect(0;0;511;20;Bleu Roi)\n");
+    readConfiguration("Config.txt");
+    const std::filesystem::path script = scriptFilePath();
+    const auto folderName = [](std::string path) {
+        while (!path.empty() && (path.back() == '/' || path.back() == '\\')) path.pop_back();
+        return path;
+    };
+    EXPECT_EQ(folderName(script.parent_path().string()),
+              folderName(std::filesystem::temp_directory_path().string()));
+    EXPECT_NE(script.filename().string().find("4242"), std::string::npos) << "a name of the process's own";
+    EXPECT_EQ(readFile(script), "fillrect(0;0;511;20;bleuroi)\r\n");
+    runDecorationScript(background);
+    ASSERT_EQ(opsOf(Kind::FillRect).size(), 1u) << "the decorations are drawn all the same";
+    EXPECT_EQ(opsOf(Kind::FillRect)[0].colour, 0x00800000u);
+    EXPECT_FALSE(std::filesystem::exists(script)) << "and the temporary script is deleted";
+
+    std::filesystem::remove(kScriptFileName);
+    readConfiguration("Config.txt");  // a writable folder takes the script file back
+    EXPECT_STREQ(scriptFilePath(), kScriptFileName);
+}
+
 TEST_F(Script, FillRectFromAConfigurationLine) {
     writeFile("Config.txt", "FillRect( 0 ; 0 ; 511 ; 20 ; Bleu Roi )\n");
     readConfiguration("Config.txt");

@@ -158,3 +158,38 @@ TEST_F(Shell, GamesPlayedInFiveDigitsAtLeast) {
 }
 
 }  // namespace
+
+namespace {
+
+// "Arrière-plan" and "Aide contextuelle" toggle to 1 minus the value, whatever a file put there; the
+// other three swap 0 and 1.
+TEST(Toggles, EachFlipsByItsOwnRule) {
+    struct Case {
+        Toggle toggle;
+        std::int32_t before, after;
+        bool checked;
+    };
+    const Case cases[] = {
+        {Toggle::Background, 0, 1, false}, {Toggle::Background, 1, 0, true},
+        {Toggle::Background, 2, -1, false}, {Toggle::Background, INT32_MIN, INT32_MIN + 1, false},
+        {Toggle::ContextHelp, 1, 0, false}, {Toggle::ContextHelp, 0, 1, true},
+        {Toggle::ContextHelp, 2, -1, true},
+        {Toggle::Filtering, 0, 1, true},    {Toggle::Filtering, 5, 0, false},
+        {Toggle::Animations, 1, 0, false},  {Toggle::Animations, -3, 0, false},
+        {Toggle::Warnings, 0, 1, true},     {Toggle::Warnings, 2, 0, false},
+    };
+    for (const Case& c : cases) {
+        fake::reset();
+        std::int32_t* value = c.toggle == Toggle::Background    ? &gameState.drawing.backgroundMode
+                              : c.toggle == Toggle::ContextHelp ? &gameState.settings.aide
+                              : c.toggle == Toggle::Filtering   ? &gameState.settings.filtrage
+                              : c.toggle == Toggle::Animations  ? &gameState.shell.animationsOn
+                                                                : &gameState.shell.warningsOn;
+        *value = c.before;
+        EXPECT_EQ(applyToggle(c.toggle), c.checked) << c.before;
+        EXPECT_EQ(*value, c.after) << c.before;
+        EXPECT_EQ(toggleChecked(c.toggle), c.checked);
+    }
+}
+
+}  // namespace

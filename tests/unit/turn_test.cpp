@@ -36,6 +36,19 @@ TEST_F(Turn, FirstRollStartsByItselfAndCountsOnce) {
     }
 }
 
+TEST_F(Turn, DieHeldBeforeItsFirstRollFrameStillGetsAFace) {
+    // Input queued before the first paints: a release on a die while every face is still 0.
+    click(driver::onDie(1));
+    ASSERT_EQ(g.heldDice[1], 1);
+    ASSERT_EQ(g.dice[1], 0);
+    paint();
+    EXPECT_GE(g.dice[1], 1) << "a held die drawn from row -48 of the dice sheet";
+    EXPECT_LE(g.dice[1], 6);
+    const std::int32_t face = g.dice[1];
+    finishRoll();
+    EXPECT_EQ(g.dice[1], face) << "once it has a face, a held die keeps it";
+}
+
 TEST_F(Turn, AnimatedRollLastsByTimer) {
     struct Case {
         std::int32_t timer;
@@ -171,9 +184,34 @@ TEST_F(Turn, NoPassOnceThePassesWereLowered) {
     click(driver::kPassButton);
     finishRoll();
     s.passers = 0;
-    EXPECT_EQ(passesLeft(), -1);
+    EXPECT_EQ(passesLeft(), 0);
     click(driver::kPassButton);
     EXPECT_EQ(g.passesUsed, 1);
+    EXPECT_EQ(g.rollInProgress, 0);
+}
+
+TEST_F(Turn, PassesLeftNeverWrap) {
+    struct Case {
+        std::int32_t passers, used, left;
+    };
+    const Case cases[] = {
+        {INT32_MIN, 1, 0},  // would wrap to INT32_MAX in 32 bits
+        {INT32_MIN, 0, 0},
+        {-1, 0, 0},
+        {INT32_MAX, 0, INT32_MAX},
+        {INT32_MAX, 1, INT32_MAX - 1},
+        {3, 3, 0},
+    };
+    for (const Case& c : cases) {
+        s.passers = c.passers;
+        g.passesUsed = c.used;
+        EXPECT_EQ(passesLeft(), c.left) << c.passers << " - " << c.used;
+    }
+    s.passers = INT32_MIN;
+    g.passesUsed = 1;
+    finishRoll();
+    click(driver::kPassButton);
+    EXPECT_EQ(g.passesUsed, 1) << "no second pass";
     EXPECT_EQ(g.rollInProgress, 0);
 }
 

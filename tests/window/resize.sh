@@ -1,10 +1,20 @@
 #!/usr/bin/env bash
-# A window made twice as large stretches the board, and a click still lands on the category under it.
+# The whole board is on screen at start and after "Initial", the subtotal's last digit included; a window
+# made twice as large stretches the board, and a click still lands on the category under it.
 . "$(dirname "$0")/lib.sh"
 
 write_save 0 0 3 50 0 1 0 0 1 0 0   # warnings off: the write needs no answer
+# The third digit of "Sous-total: 000", in its colour, right of x = 490.
+whole_board() {
+  [ "$client_width" -eq 511 ] && [ "$client_height" -eq 446 ] ||
+    fail "$1: client area $client_width x $client_height, not the board's 511 x 446"
+  screenshot "$work/whole.png"
+  [ "$(count_colour "$work/whole.png" 490 310 21 24 00FFFF)" -gt 10 ] || fail "$1: the subtotal's last digit is cut"
+}
+
 start_game
 sleep 1.5
+whole_board "at start"
 xdotool windowsize "$window" $((2 * client_width)) $((2 * client_height + menu_height))
 sleep 1
 measure_window
@@ -15,6 +25,10 @@ move_board 250 120
 screenshot "$work/shot.png"
 [ "$(count_colour "$work/shot.png" 300 240 72 22 808080)" -gt 40 ] || fail "the click did not write Chance"
 [ "$(count_colour "$work/shot.png" 200 240 72 22 808080)" -eq 0 ] || fail "the click wrote Gd Suite"
+key i
+sleep 1
+measure_window
+whole_board "after Initial"
 key q
 answer_box Attention alt+y
 expect_exit 0
