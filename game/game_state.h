@@ -122,7 +122,7 @@ struct DrawingResources {
     Surface* backgroundSurface = nullptr;
     Surface* diceSurface = nullptr;
     Surface* panelSurface = nullptr;
-    unsigned char* boardPixels = nullptr;  // bottom-up 24-bit board pixels, null for a device surface
+    unsigned char* boardPixels = nullptr;  // the board section's pixels (render/), null for a device surface
     std::int32_t paintStage = 2;           // 2 loading message, 1 build the surfaces, 0 frames
     std::int32_t backgroundMode = 0;       // 0 image, 1 black, other: keep the last frame
 };

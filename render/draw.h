@@ -1,5 +1,6 @@
 // draw.h -- the drawing seam: what the board, the surfaces and the decoration script ask of the platform.
-// Implemented with GDI in draw_win32.cpp, and by a recorder in the native tests.
+// Implemented with GDI in draw_win32.cpp, with Cairo and Pango in draw_gtk.cpp, and by a recorder in the
+// native tests.
 #pragma once
 
 #include <cstdint>
@@ -22,13 +23,22 @@ void windowClientSize(void* window, std::int32_t& width, std::int32_t& height);
 Surface* createMemorySurface(Surface* compatibleWith);  // null: compatible with the screen
 // Attaches a new bitmap in the display's own format, compatible with `compatibleWith`.
 void attachDeviceBitmap(Surface* surface, Surface* compatibleWith, std::int32_t width, std::int32_t height);
-// A bottom-up pixel section of `depth` bits: the bitmap and its pixel memory, either of which may be null
-// when the platform refused.
+// A pixel section of `depth` bits: the bitmap and its pixel memory, either of which may be null when the
+// platform refused.
 struct PixelSection {
     Bitmap* bitmap;
     unsigned char* pixels;
 };
 PixelSection createPixelSection(std::int32_t width, std::int32_t height, std::int32_t depth);
+// How the platform lays out the pixels of a section `width` pixels wide made with `depth` bits: each pixel
+// is `bytesPerPixel` bytes, blue, green and red first; rows lie `rowBytes` apart, the bottom row first
+// in memory when `bottomUp` (GDI's sections), the top row first otherwise (Cairo's images).
+struct PixelLayout {
+    std::int32_t bytesPerPixel;
+    std::int32_t rowBytes;
+    bool bottomUp;
+};
+PixelLayout pixelSectionLayout(std::int32_t width, std::int32_t depth);
 void attachBitmap(Surface* surface, Bitmap* bitmap);
 // The BMP file `file`, scaled by the platform's loader to exactly width x height, copied one to one to
 // (x, y) of `target`. A file that can't be loaded draws nothing.

@@ -139,6 +139,11 @@ PixelSection createPixelSection(std::int32_t width, std::int32_t height, std::in
     return {reinterpret_cast<Bitmap*>(bitmap), static_cast<unsigned char*>(bits)};
 }
 
+PixelLayout pixelSectionLayout(std::int32_t width, std::int32_t depth) {
+    // Rows of a DIB section are padded to whole 32-bit words and stored bottom-up.
+    return {depth / 8, (width * depth + 31) / 32 * 4, true};
+}
+
 void attachBitmap(Surface* target, Bitmap* bitmap) { SelectObject(dc(target), reinterpret_cast<HBITMAP>(bitmap)); }
 
 void loadFittedImage(Surface* target, const char* file, std::int32_t x, std::int32_t y, std::int32_t width,

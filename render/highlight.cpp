@@ -9,10 +9,8 @@
 
 namespace {
 
-constexpr std::int32_t kRowBytes = 3 * kSectionWidth;  // 1536 bytes, no padding
-
-// Runs `rule(channel, component)` over every byte of the rectangle, blue, green, red in memory order.
-// Rows are stored bottom-up, so each row down the board lies 1536 bytes earlier in memory.
+// Runs `rule(channel, component)` over the blue, green and red bytes of every pixel of the rectangle, in
+// the layout the platform gives the board's section (GDI: 3 bytes a pixel, bottom-up; Cairo: 4, top-down).
 template <typename Rule>
 void forEachChannel(unsigned char* pixels, std::int32_t x, std::int32_t y, std::int32_t width,
                     std::int32_t height, Colour colour, Rule rule) {
@@ -26,10 +24,12 @@ void forEachChannel(unsigned char* pixels, std::int32_t x, std::int32_t y, std::
     const std::int64_t bottom = std::min<std::int64_t>(std::int64_t{y} + height, kBoardHeight);
     const std::uint8_t k[3] = {static_cast<std::uint8_t>(colour >> 16), static_cast<std::uint8_t>(colour >> 8),
                                static_cast<std::uint8_t>(colour)};
+    const PixelLayout layout = pixelSectionLayout(kSectionWidth, 24);
     for (std::int64_t row = top; row < bottom; ++row) {
-        unsigned char* p = pixels + (kBoardHeight - 1 - row) * kRowBytes + 3 * left;
-        for (std::int64_t column = left; column < right; ++column) {
-            for (int channel = 0; channel < 3; ++channel, ++p) *p = rule(*p, k[channel]);
+        const std::int64_t memoryRow = layout.bottomUp ? kBoardHeight - 1 - row : row;
+        unsigned char* p = pixels + memoryRow * layout.rowBytes + layout.bytesPerPixel * left;
+        for (std::int64_t column = left; column < right; ++column, p += layout.bytesPerPixel) {
+            for (int channel = 0; channel < 3; ++channel) p[channel] = rule(p[channel], k[channel]);
         }
     }
 }

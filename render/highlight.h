@@ -12,7 +12,8 @@
 void drawHighlight(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height, std::int32_t mode,
                    Colour colour, std::int32_t level, std::int32_t panelRow);
 
-// The per-pixel modes on the bottom-up 24-bit 512 x 446 board at `pixels`; a null board draws nothing.
+// The per-pixel modes on the 512 x 446 board section at `pixels`, in the platform's pixel layout; a null
+// board draws nothing.
 // They flush pending drawing first, and keep the rectangle inside the board.
 void blendAdd(unsigned char* pixels, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
               Colour colour);

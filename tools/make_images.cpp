@@ -264,6 +264,68 @@ std::string encodeIcon(const std::initializer_list<IconImage>& images) {
     return header + data;
 }
 
+void putBig32(std::string& out, std::uint32_t v) {
+    for (int shift = 24; shift >= 0; shift -= 8) out += char(v >> shift & 0xFF);
+}
+
+std::uint32_t crc32(const std::string& bytes, std::size_t from) {
+    std::uint32_t crc = 0xFFFFFFFF;
+    for (std::size_t i = from; i < bytes.size(); ++i) {
+        crc ^= static_cast<unsigned char>(bytes[i]);
+        for (int k = 0; k < 8; ++k) crc = crc & 1 ? 0xEDB88320 ^ (crc >> 1) : crc >> 1;
+    }
+    return ~crc;
+}
+
+void pngChunk(std::string& out, const char* type, const std::string& data) {
+    putBig32(out, std::uint32_t(data.size()));
+    const std::size_t start = out.size();
+    out += type;
+    out += data;
+    putBig32(out, crc32(out, start));
+}
+
+// The icon as an RGBA PNG, for the Linux desktop's launcher. Its pixels go in stored (uncompressed)
+// deflate blocks: a few kilobytes, and no compressor to carry.
+std::string encodePng(const IconImage& icon) {
+    const int n = icon.size;
+    std::string raw;
+    for (int y = 0; y < n; ++y) {
+        raw += '\0';  // no filter
+        for (int x = 0; x < n; ++x) {
+            const unsigned char index = icon.pixels[std::size_t(y) * n + x];
+            const Colour c = index == 255 ? 0 : kPalette[index];
+            raw += char(red(c));
+            raw += char(green(c));
+            raw += char(blue(c));
+            raw += char(index == 255 ? 0 : 255);
+        }
+    }
+    std::string z = "\x78\x01";
+    for (std::size_t at = 0; at < raw.size(); at += 65535) {
+        const std::size_t length = std::min<std::size_t>(65535, raw.size() - at);
+        z += char(at + length == raw.size() ? 1 : 0);
+        put16(z, unsigned(length));
+        put16(z, unsigned(~length & 0xFFFF));
+        z.append(raw, at, length);
+    }
+    std::uint32_t a = 1, b = 0;
+    for (unsigned char c : raw) {
+        a = (a + c) % 65521;
+        b = (b + a) % 65521;
+    }
+    putBig32(z, b << 16 | a);
+    std::string header;
+    putBig32(header, std::uint32_t(n));
+    putBig32(header, std::uint32_t(n));
+    header += std::string("\x08\x06\x00\x00\x00", 5);  // 8 bits, RGBA, deflate, no filter, no interlace
+    std::string png = "\x89PNG\r\n\x1a\n";
+    pngChunk(png, "IHDR", header);
+    pngChunk(png, "IDAT", z);
+    pngChunk(png, "IEND", "");
+    return png;
+}
+
 bool writeFile(const std::string& path, const std::string& bytes) {
     std::FILE* f = std::fopen(path.c_str(), "wb");
     if (!f) return false;
@@ -283,6 +345,7 @@ int main(int argc, char** argv) {
     const bool ok = bmp::write(out + "fond.bmp", makeTable()) && bmp::write(out + "des.bmp", makeDice()) &&
                     writeFile(out + "cinquor.ico", encodeIcon({drawIcon(32, 5, 15, 0, 2), drawIcon(16, 5, 15, 0, 2)})) &&
                     writeFile(out + "petit.ico", encodeIcon({drawIcon(16, 5, 15, 0, 2)})) &&
+                    writeFile(out + "le-cinquor.png", encodePng(drawIcon(32, 5, 15, 0, 2))) &&
                     writeFile(out + "apropos.ico", encodeIcon({drawIcon(32, 3, 9, 15, -1), drawIcon(16, 3, 9, 15, -1)}));
     if (!ok) {
         std::fprintf(stderr, "make_images: cannot write into %s\n", argv[1]);

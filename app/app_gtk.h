@@ -1,0 +1,31 @@
+// app_gtk.h -- what the GTK program's files share: the main window, its board, the boxes and dialogs.
+#pragma once
+
+#include <gtk/gtk.h>
+
+#include <string>
+
+struct GtkShell {
+    GtkWidget* window = nullptr;  // the main window
+    GtkWidget* board = nullptr;   // the drawing area that shows the board
+    GtkAccelGroup* keys = nullptr;
+    int openBoxes = 0;  // boxes and dialogs open: the letter keys are off meanwhile
+};
+extern GtkShell gtkShell;
+
+// Builds, decorates and shows the main window; false when it could not be made.
+bool createMainWindow();
+
+// The Options and About dialogs, modal over the main window.
+void runOptionsDialog();
+void runAboutDialog();
+
+// A box or a dialog opens or closes: the letter keys of the menu act only while none is open.
+void boxOpened();
+void boxClosed();
+
+// The game's icons, from the files beside the program; null when missing.
+GdkPixbuf* gameIcon(const char* file, int size);
+
+// The title of the main window and the texts of the dialogs, Windows-1252 like every text of the game.
+extern const char kWindowTitle[];

@@ -1,0 +1,52 @@
+// main_gtk.cpp -- main on Linux: the working folder, the saved state and configuration, the window, the loop.
+#include <unistd.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <filesystem>
+#include <system_error>
+
+#include "app/app_gtk.h"
+#include "app/saved_state.h"
+#include "app/shell.h"
+#include "config/configuration.h"
+#include "game/int32.h"
+#include "render/surfaces.h"
+
+namespace {
+
+char configPath[kConfigPathSize];
+
+// The program's own folder becomes the working folder, so that its files are found wherever it was
+// started from: the folder of /proc/self/exe, or of argument 0 when that cannot be read.
+void enterProgramFolder(const char* argument0) {
+    std::error_code error;
+    std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error) program = std::filesystem::absolute(argument0, error);
+    if (!error && program.has_parent_path()) std::filesystem::current_path(program.parent_path(), error);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    gtk_init(&argc, &argv);
+    if (argc > 0) enterProgramFolder(argv[0]);
+    if (argc > 1 && std::strlen(argv[1]) < sizeof configPath) {
+        std::strcpy(configPath, argv[1]);
+    } else if (argc > 1) {
+        configPath[0] = '\0';  // a cut path would name another file: one that cannot be opened
+    } else {
+        std::strcpy(configPath, "Config.txt");
+    }
+
+    gameState.shell.timerChanged = 0;
+    std::srand(static_cast<unsigned>(std::time(nullptr)));
+    loadSavedState();
+    readConfiguration(configPath);
+    createFonts();
+    gameState.game.gamesPlayed = int32::add(gameState.game.gamesPlayed, 1);
+    if (!createMainWindow()) return 0;
+    gtk_main();
+    return 0;
+}

@@ -1,0 +1,54 @@
+// platform_gtk.cpp -- what the rules and the shell ask of Linux: repaints, the warning box, random numbers,
+// the process's number, and the saved-state file's home under the XDG data folder.
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <system_error>
+
+#include "app/app_gtk.h"
+#include "app/message_box.h"
+#include "app/saved_state.h"
+#include "game/platform.h"
+
+void requestRepaint() {
+    if (gtkShell.board) gtk_widget_queue_draw(gtkShell.board);
+}
+
+bool confirmOkCancel(const char* text, const char* title) {
+    return showMessageBox(gtkShell.window, text, title, kBoxOkCancel | kBoxIconExclamation) == kAnswerOk;
+}
+
+int nextRandom() { return std::rand(); }
+
+unsigned long processNumber() { return static_cast<unsigned long>(getpid()); }
+
+// $XDG_DATA_HOME/le-cinquor/dezo.sav, or ~/.local/share/le-cinquor/dezo.sav when it is unset or not an
+// absolute path (the rule of the XDG base directories).
+std::filesystem::path savedStatePath() {
+    std::filesystem::path base;
+    const char* data = std::getenv("XDG_DATA_HOME");
+    if (data && data[0] == '/') {
+        base = data;
+    } else {
+        const char* home = std::getenv("HOME");
+        base = std::filesystem::path(home && home[0] ? home : g_get_home_dir()) / ".local" / "share";
+    }
+    return base / "le-cinquor" / "dezo.sav";
+}
+
+// No earlier version kept its record on Linux.
+std::filesystem::path legacySavedStatePath() { return {}; }
+
+// rename() puts the complete file in place in one step, whatever was there.
+bool replaceFile(const std::filesystem::path& from, const std::filesystem::path& to) {
+    return std::rename(from.c_str(), to.c_str()) == 0;
+}
+
+bool moveFileOver(const std::filesystem::path& from, const std::filesystem::path& to) {
+    std::error_code error;
+    std::filesystem::copy_file(from, to, std::filesystem::copy_options::overwrite_existing, error);
+    if (error) return false;
+    std::filesystem::remove(from, error);
+    return true;
+}
