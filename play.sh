@@ -1,15 +1,27 @@
 #!/usr/bin/env bash
-# Builds Le cinquor for Windows and starts it under Wine, in your own Wine prefix (~/.wine, or the one
-# WINEPREFIX names), so that the record and the settings last from one game to the next.
-# Any argument is passed to the game (the first names a configuration file in the game's folder).
+# Builds Le cinquor and starts it: the native Linux program by default, or with --windows the Windows
+# program under Wine, in your own Wine prefix (~/.wine, or the one WINEPREFIX names). The record and the
+# settings last from one game to the next either way. Any other argument is passed to the game (the first
+# names a configuration file in the game's folder).
 set -u
 cd "$(dirname "$0")" || exit 1
+windows=0
+if [ "${1:-}" = "--windows" ]; then
+  windows=1
+  shift
+fi
 tools/deps.sh || exit 1
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   echo "No display: Le cinquor is a desktop game and needs a graphical session." >&2
   exit 1
 fi
 mkdir -p build
+if [ $windows -eq 0 ]; then
+  cmake -S . -B build/play-linux -G Ninja -DCMAKE_BUILD_TYPE=Release -DCINQUOR_TESTS=OFF -DCINQUOR_GTK=ON \
+    >build/play-linux.configure.log 2>&1 || { cat build/play-linux.configure.log; exit 1; }
+  cmake --build build/play-linux --target dist || exit 1
+  exec build/play-linux/dist/cinquor "$@"
+fi
 cmake -S . -B build/play -G Ninja -DCMAKE_BUILD_TYPE=Release -DCINQUOR_TESTS=OFF \
   --toolchain cmake/mingw-w64-x86_64.cmake >build/play.configure.log 2>&1 || { cat build/play.configure.log; exit 1; }
 cmake --build build/play --target dist || exit 1

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds Le cinquor and runs every test: the unit tests natively, again under AddressSanitizer and
-# UndefinedBehaviorSanitizer, and cross-built for Windows under Wine. Exits non-zero on any failure.
+# Builds Le cinquor and runs every test: natively the unit tests, the Linux program's Cairo and window
+# tests; the unit tests again under AddressSanitizer and UndefinedBehaviorSanitizer; and everything
+# cross-built for Windows under Wine. Exits non-zero on any failure.
 set -u
 cd "$(dirname "$0")" || exit 1
 tools/deps.sh || exit 1
@@ -22,7 +23,7 @@ run_tree() {
 }
 
 mkdir -p build
-run_tree native -DCMAKE_BUILD_TYPE=Debug
+run_tree native -DCMAKE_BUILD_TYPE=Debug -DCINQUOR_GTK=ON
 run_tree sanitize -DCMAKE_BUILD_TYPE=Debug -DCINQUOR_SANITIZE=ON
 run_tree windows -DCMAKE_BUILD_TYPE=Release --toolchain cmake/mingw-w64-x86_64.cmake
 

@@ -264,9 +264,10 @@ gboolean release(GtkWidget*, GdkEventButton* event, gpointer) {
     return TRUE;
 }
 
-// Runs after the menu's letter keys and mnemonics had their turn, as Windows translates accelerators
-// before a key becomes a character.
-gboolean keyPressed(GtkWidget*, GdkEventKey* event, gpointer) {
+// The menu's letter keys and mnemonics first, as Windows translates accelerators before a key becomes a
+// character; then the character goes to the game. Other keys are left to GTK.
+gboolean keyPressed(GtkWidget* window, GdkEventKey* event, gpointer) {
+    if (gtk_window_activate_key(GTK_WINDOW(window), event)) return TRUE;
     if (event->state & (GDK_CONTROL_MASK | GDK_MOD1_MASK)) return FALSE;
     const guint32 unicode = gdk_keyval_to_unicode(event->keyval);
     const int character = unicode ? windows1252FromUnicode(unicode) : -1;
@@ -330,7 +331,7 @@ bool createMainWindow() {
     g_signal_connect(board, "motion-notify-event", G_CALLBACK(motion), nullptr);
     g_signal_connect(board, "button-press-event", G_CALLBACK(press), nullptr);
     g_signal_connect(board, "button-release-event", G_CALLBACK(release), nullptr);
-    g_signal_connect_after(window, "key-press-event", G_CALLBACK(keyPressed), nullptr);
+    g_signal_connect(window, "key-press-event", G_CALLBACK(keyPressed), nullptr);
     g_signal_connect(window, "delete-event", G_CALLBACK(deleted), nullptr);
     g_signal_connect(window, "map-event", G_CALLBACK(mapped), nullptr);
 

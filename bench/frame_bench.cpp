@@ -15,6 +15,7 @@
 #include "render/board.h"
 #include "render/gdi_trace_win32.h"
 #include "render/surfaces.h"
+#include "bench/game_in_progress.h"
 
 namespace {
 
@@ -32,24 +33,6 @@ double now() {
 double median(std::vector<double> v) {
     std::sort(v.begin(), v.end());
     return v[v.size() / 2];
-}
-
-// A game under way, the same at every frame: some categories written, two dice held, the pointer on a
-// die with the button up, the three panels lit.
-void gameInProgress(int frame) {
-    GameFields& g = gameState.game;
-    g.rollInProgress = 0;
-    for (int i = 0; i < 5; ++i) g.dice[i] = 1 + (i + frame) % 6;
-    g.heldDice[0] = g.heldDice[3] = 1;
-    g.categoryUsed[kAs] = g.categoryUsed[kBrelan] = g.categoryUsed[kFull] = 1;
-    g.upperValues[kAs] = 3;
-    g.score = g.displayedScore = 50;
-    g.rollsThisTurn = 2;
-    g.mouseX = 300;
-    g.mouseY = 40;
-    g.rollPanelLit = g.passPanelLit = g.categoryPanelLit = 1;
-    g.categoryPanelX = 300;
-    g.categoryPanelY = 240;
 }
 
 void measure(const char* name, const char* config, int frames, HDC screen, HDC window) {

@@ -5,6 +5,7 @@
 #   idle CPU     the game's CPU time over IDLE seconds with the dice still, beside a minimal window with
 #                the same 50 ms timer;
 #   start-up     process start to the first full frame on screen, beside the minimal window's first paint.
+# Each for the Windows program under Wine and for the native GTK program, in the same run.
 # bench/run.sh [FRAMES] [IDLE-SECONDS]   (defaults 1000 and 20)
 set -u
 cd "$(dirname "$0")/.." || exit 1
@@ -16,6 +17,10 @@ mkdir -p build
 cmake -S . -B build/windows -G Ninja -DCMAKE_BUILD_TYPE=Release -DCINQUOR_WERROR=ON \
   --toolchain cmake/mingw-w64-x86_64.cmake >build/bench.configure.log 2>&1 || { cat build/bench.configure.log; exit 1; }
 cmake --build build/windows >build/bench.build.log 2>&1 || { tail -30 build/bench.build.log; exit 1; }
+cmake -S . -B build/bench-linux -G Ninja -DCMAKE_BUILD_TYPE=Release -DCINQUOR_WERROR=ON -DCINQUOR_TESTS=OFF \
+  -DCINQUOR_GTK=ON >build/bench-linux.configure.log 2>&1 || { cat build/bench-linux.configure.log; exit 1; }
+cmake --build build/bench-linux >build/bench-linux.build.log 2>&1 || { tail -30 build/bench-linux.build.log; exit 1; }
+linux=$top/build/bench-linux
 
 build=$top/build/windows
 state=$build/bench-state
@@ -63,11 +68,17 @@ wait_first_frame() {
   return 1
 }
 
-# start PROGRAM TITLE: starts a program; sets pid, and elapsed to the seconds until its first frame.
+# start PROGRAM TITLE: starts a program (under Wine when $launcher says so); sets pid, and elapsed to the
+# seconds until its first frame.
+launcher=wine
 start() {
   local t0 t1
   t0=$(date +%s.%N)
-  "$WINE_LOADER" "$1" >/dev/null 2>&1 &
+  if [ "$launcher" = wine ]; then
+    "$WINE_LOADER" "$1" >/dev/null 2>&1 &
+  else
+    XDG_DATA_HOME=$PWD/data "$1" >/dev/null 2>&1 &
+  fi
   pid=$!
   wait_first_frame "$2" || echo "no first frame from $1" >&2
   t1=$(date +%s.%N)
@@ -76,8 +87,21 @@ start() {
 
 stop_program() {
   [ -n "${1:-}" ] && kill "$1" 2>/dev/null
-  "$WINE_SERVER" -k 2>/dev/null
-  "$WINE_SERVER" -w 2>/dev/null
+  if [ "$launcher" = wine ]; then
+    "$WINE_SERVER" -k 2>/dev/null
+    "$WINE_SERVER" -w 2>/dev/null
+  else
+    wait "$1" 2>/dev/null
+  fi
+}
+
+# fresh_linux NAME: a fresh folder for one native program.
+fresh_linux() {
+  rm -rf "$state/$1"
+  mkdir -p "$state/$1"
+  cp -r "$linux/dist/." "$state/$1/"
+  cp "$linux/bench/minimal_window" "$linux/bench/frame_bench" "$state/$1/"
+  cd "$state/$1" || exit 1
 }
 
 echo "| measure | the program | the baseline | ratio | notes |"
@@ -87,33 +111,42 @@ fresh frames
 "$WINE_LOADER" ./frame_bench.exe "$frames" 2>&1 | tr -d '\r'
 stop_program
 
-# Start-up, three times each, and then the idle CPU of one run of each.
-declare -A startup cpu
-for program in game minimal; do
-  times=()
-  for run in 1 2 3; do
-    fresh "$program"
-    if [ "$program" = game ]; then
-      start ./cinquor.exe 'Le cinquor\.\.\.'
-    else
-      start ./minimal_window.exe 'Fenetre minimale'
-    fi
-    times+=("$elapsed")
-    if [ "$run" -eq 3 ]; then
-      sleep 3  # the first roll is over: the dice are still
-      before=$(ticks "$pid")
-      sleep "$idle"
-      after=$(ticks "$pid")
-      cpu[$program]=$((after - before))
-    fi
-    stop_program "$pid"
+# side NAME FRESH GAME: start-up, three times each, and then the idle CPU of one run of each, for the game
+# and the minimal window of one platform.
+side() {
+  local name=$1 fresh=$2 game=$3 program times run
+  declare -A startup cpu
+  for program in game minimal; do
+    times=()
+    for run in 1 2 3; do
+      "$fresh" "$program"
+      if [ "$program" = game ]; then
+        start "$game" 'Le cinquor\.\.\.'
+      else
+        start ./minimal_window$([ "$launcher" = wine ] && echo .exe) 'Fenetre minimale'
+      fi
+      times+=("$elapsed")
+      if [ "$run" -eq 3 ]; then
+        sleep 3  # the first roll is over: the dice are still
+        before=$(ticks "$pid")
+        sleep "$idle"
+        after=$(ticks "$pid")
+        cpu[$program]=$((after - before))
+      fi
+      stop_program "$pid"
+    done
+    startup[$program]=$(printf '%s\n' "${times[@]}" | sort -n | sed -n 2p)
   done
-  startup[$program]=$(printf '%s\n' "${times[@]}" | sort -n | sed -n 2p)
-done
-hz=$(getconf CLK_TCK)
-awk -v g="${cpu[game]}" -v m="${cpu[minimal]}" -v hz="$hz" -v s="$idle" 'BEGIN {
-  printf "| idle CPU over %d s, dice still | %.2f s | %.2f s | %s | the process and its wineserver |\n",
-         s, g / hz, m / hz, (m > 0 ? sprintf("%.2f", g / m) : "n/a") }'
-awk -v g="${startup[game]}" -v m="${startup[minimal]}" 'BEGIN {
-  printf "| start-up to the first full frame | %.3f s | %.3f s | %.2f | median of 3, screenshots every ~0.1 s |\n",
-         g, m, g / m }'
+  hz=$(getconf CLK_TCK)
+  awk -v g="${cpu[game]}" -v m="${cpu[minimal]}" -v hz="$hz" -v s="$idle" -v n="$name" 'BEGIN {
+    printf "| idle CPU over %d s, dice still, %s | %.2f s | %.2f s | %s | |\n",
+           s, n, g / hz, m / hz, (m > 0 ? sprintf("%.2f", g / m) : "n/a") }'
+  awk -v g="${startup[game]}" -v m="${startup[minimal]}" -v n="$name" 'BEGIN {
+    printf "| start-up to the first full frame, %s | %.3f s | %.3f s | %.2f | median of 3 |\n", n, g, m, g / m }'
+}
+
+side "Windows under Wine" fresh ./cinquor.exe
+launcher=native
+fresh_linux frames
+./frame_bench "$frames"
+side "native GTK" fresh_linux ./cinquor

@@ -6,13 +6,15 @@ set -u
 always=0
 [ "${1:-}" = "--always" ] && always=1
 
-# Native build and tests, the cross toolchain, Wine, what the window tests drive the game with, and
-# clang with its libFuzzer for the fuzz targets.
+# Native build and tests, the cross toolchain, Wine, what the window tests drive the game with, clang
+# with its libFuzzer for the fuzz targets, and GTK 3 with the fonts the board names (Liberation for Arial
+# and Times New Roman, DejaVu for Verdana) for the Linux program.
 packages=(
   cmake ninja-build g++ googletest
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   wine64 xvfb xdotool imagemagick fonts-liberation
   clang libclang-rt-14-dev
+  libgtk-3-dev pkg-config fonts-dejavu-core
 )
 # The window manager of the window tests, without the desktop it recommends.
 packages_bare=(openbox)

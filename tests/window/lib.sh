@@ -1,19 +1,32 @@
-# lib.sh -- drives the real cinquor.exe under Wine on a private Xvfb display, for the window tests.
+# lib.sh -- drives the real game on a private Xvfb display, for the window tests: cinquor.exe under Wine
+# or the native GTK program, as CINQUOR_FRONT says (windows or gtk); every scenario is written once.
 # Sourced by each test. The environment comes from ctest: CINQUOR_DIST (the shipped folder),
-# CINQUOR_WINE_ENV (the Wine settings of the build tree), CINQUOR_WINDOW_STATE (the display and the
-# booted template prefix made by setup.sh), CINQUOR_TEST_DIR (a scratch folder for this test).
+# CINQUOR_WINE_ENV (the Wine settings of the build tree, Windows only), CINQUOR_WINDOW_STATE (the display
+# and, for Windows, the booted template prefix made by setup.sh), CINQUOR_TEST_DIR (a scratch folder).
 set -u
-. "$CINQUOR_WINE_ENV"
-. "$CINQUOR_WINDOW_STATE/env"   # DISPLAY and TEMPLATE_PREFIX
+front=${CINQUOR_FRONT:-windows}
+[ "$front" = windows ] && . "$CINQUOR_WINE_ENV"
+. "$CINQUOR_WINDOW_STATE/env"   # DISPLAY, and TEMPLATE_PREFIX for Windows
 
 work="$CINQUOR_TEST_DIR"
 rm -rf "$work"
 mkdir -p "$work"
-export WINEPREFIX="$work/prefix"
-cp -a "$TEMPLATE_PREFIX" "$WINEPREFIX"
 game="$work/game"
 cp -r "$CINQUOR_DIST" "$game"
-save_file="$WINEPREFIX/drive_c/users/$(whoami)/AppData/Roaming/Le cinquor/dezo.sav"
+if [ "$front" = windows ]; then
+  export WINEPREFIX="$work/prefix"
+  cp -a "$TEMPLATE_PREFIX" "$WINEPREFIX"
+  save_file="$WINEPREFIX/drive_c/users/$(whoami)/AppData/Roaming/Le cinquor/dezo.sav"
+  program="$game/cinquor.exe"
+  yes_key=alt+y   # Wine's boxes speak the locale's language: English here
+  no_key=alt+n
+else
+  export XDG_DATA_HOME="$work/data"
+  save_file="$XDG_DATA_HOME/le-cinquor/dezo.sav"
+  program="$game/cinquor"
+  yes_key=alt+o   # "Oui"
+  no_key=alt+n    # "Non"
+fi
 game_pid=""
 window=""
 menu_height=0
@@ -39,10 +52,19 @@ wait_for() {
   return 1
 }
 
-# start_game [ARGS...]: starts the game from another folder than its own, waits for its window.
-start_game() {
-  (cd "$work" && exec "$WINE_LOADER" "$game/cinquor.exe" "$@" >"$work/game.log" 2>&1) &
+# launch_game [ARGS...]: starts the game from another folder than its own, in the background.
+launch_game() {
+  if [ "$front" = windows ]; then
+    (cd "$work" && exec "$WINE_LOADER" "$program" "$@" >"$work/game.log" 2>&1) &
+  else
+    (cd "$work" && exec "$program" "$@" >"$work/game.log" 2>&1) &
+  fi
   game_pid=$!
+}
+
+# start_game [ARGS...]: launches the game and waits for its window.
+start_game() {
+  launch_game "$@"
   wait_for 'find_window' 30 || fail "the game window did not appear"
   measure_window
 }
@@ -172,7 +194,7 @@ expect_exit() {
 
 stop_game() {
   [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null
-  "$WINE_SERVER" -k 2>/dev/null
+  [ "$front" = windows ] && "$WINE_SERVER" -k 2>/dev/null
   game_pid=""
 }
 
@@ -191,7 +213,9 @@ write_save() {
 }
 
 finish() {
-  "$WINE_SERVER" -k 2>/dev/null
-  "$WINE_SERVER" -w 2>/dev/null
+  if [ "$front" = windows ]; then
+    "$WINE_SERVER" -k 2>/dev/null
+    "$WINE_SERVER" -w 2>/dev/null
+  fi
   echo "PASS"
 }

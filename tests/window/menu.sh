@@ -13,11 +13,11 @@ screenshot "$work/shot.png"
 chance_written || fail "Chance was not written"
 
 key r
-answer_box Attention alt+n
+answer_box Attention "$no_key"
 screenshot "$work/shot.png"
 chance_written || fail "No to Rejouer started a new game"
 key q
-answer_box Attention alt+n
+answer_box Attention "$no_key"
 find_window || fail "No to Quitter closed the window"
 
 key a
@@ -37,7 +37,7 @@ answer_box 'Le cinquor v 1.14' Return
 no_box 'Le cinquor v 1.14' || fail "the About dialog stayed open"
 
 key q
-answer_box Attention alt+y
+answer_box Attention "$yes_key"
 expect_exit 0
 [ "$(save_value 2)" = 5 ] || fail "lancers $(save_value 2) after the Options dialog"
 finish

@@ -4,8 +4,7 @@
 . "$(dirname "$0")/lib.sh"
 
 write_save 0 77 3 50 0 1 5 0 1 0
-(cd "$work" && exec "$WINE_LOADER" "$game/cinquor.exe" >"$work/game.log" 2>&1) &
-game_pid=$!
+launch_game
 find_box 10 >/dev/null || fail "no information box captioned 10"
 find_window && fail "the window came before the box"
 answer_box 10 Return

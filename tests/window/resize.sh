@@ -30,6 +30,6 @@ sleep 1
 measure_window
 whole_board "after Initial"
 key q
-answer_box Attention alt+y
+answer_box Attention "$yes_key"
 expect_exit 0
 finish

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# setup.sh start|stop STATE-FOLDER: the private X display (Xvfb with openbox) and a booted Wine prefix
-# that each window test copies. Output goes to a log and stdin is closed, so that nothing started here
-# holds ctest's pipes.
+# setup.sh start|stop STATE-FOLDER: the private X display (Xvfb with openbox) and, for the Windows
+# program (CINQUOR_FRONT=windows, the default), a booted Wine prefix that each window test copies. Output
+# goes to a log and stdin is closed, so that nothing started here holds ctest's pipes.
 set -u
 state=$2
-. "$CINQUOR_WINE_ENV"
+front=${CINQUOR_FRONT:-windows}
+[ "$front" = windows ] && . "$CINQUOR_WINE_ENV"
 case "$1" in
   start)
     rm -rf "$state"
@@ -27,6 +28,10 @@ case "$1" in
     # A window manager: without one Wine stalls on every hide or close, and keys go astray.
     setsid openbox >"$state/openbox.log" 2>&1 &
     echo $! >"$state/openbox.pid"
+    if [ "$front" != windows ]; then
+      printf 'export DISPLAY=%s\n' "$DISPLAY" >"$state/env"
+      exit 0
+    fi
     export WINEPREFIX=$state/template
     "$WINE_SERVER" -k 2>/dev/null
     "$WINE_LOADER" wineboot -i || exit 1

@@ -19,7 +19,7 @@ answer_boxes() {
     xdotool windowactivate --sync "$id" >/dev/null 2>&1 || xdotool windowfocus "$id" >/dev/null 2>&1
     case "$title" in
       'Attention!') keys=(Return Escape) ;;
-      Attention) keys=(alt+y alt+n alt+n) ;;
+      Attention) keys=("$yes_key" "$no_key" "$no_key") ;;
       Options) keys=(Escape Escape "Tab Tab Tab $((RANDOM % 6 + 1)) Return" "Tab Tab $((RANDOM % 9 + 1))0 Return") ;;
       *) keys=(Return Escape) ;;
     esac
@@ -78,7 +78,7 @@ screenshot "$work/after2.png"
 [ "$(compare -metric AE "$work/after1.png" "$work/after2.png" null: 2>&1)" != 0 ] || fail "the window no longer answers (seed $seed)"
 
 key q
-find_box Attention >/dev/null 2>&1 && answer_box Attention alt+y
+find_box Attention >/dev/null 2>&1 && answer_box Attention "$yes_key"
 expect_exit 0
 [ "$(save_size)" -eq 44 ] || fail "saved state of $(save_size) bytes (seed $seed)"
 for i in 0 8 9 10; do

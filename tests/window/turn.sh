@@ -47,6 +47,6 @@ screenshot "$work/written.png"
 [ "$(cinquor_grey "$work/written.png")" -gt 20 ] || fail "Cinquor is not shown as written"
 
 key q
-answer_box Attention alt+y
+answer_box Attention "$yes_key"
 expect_exit 0
 finish
