@@ -8,8 +8,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <deque>
 #include <string>
-#include <vector>
 
 #include "app/message_box.h"
 #include "render/draw.h"
@@ -39,7 +39,7 @@ struct Surface {
 
 namespace {
 
-std::vector<Surface*> windowPaints;  // innermost last
+std::deque<Surface> windowPaints;  // innermost last; a deque keeps the outer ones where they are
 cairo_t* paintContext = nullptr;     // the context of the draw under way
 
 void setColour(cairo_t* cr, Colour c) {
@@ -69,9 +69,6 @@ void attachImage(Surface* s, cairo_surface_t* image) {
     s->image = image;
 }
 
-// The default font of a fresh device context: a bold sans of 16 pixels.
-Font* defaultFont();
-
 PangoFontMap* fontMap() { return pango_cairo_font_map_get_default(); }
 
 // Ascent and descent of `description` at its size, in pixels.
@@ -99,13 +96,15 @@ Font* makeFont(const std::string& face, std::int32_t height, std::int32_t weight
     double descent = 0;
     metricsOf(d, ascent, descent);
     const double cell = ascent + descent > 0 ? ascent + descent : kProbe;
-    const double wanted = height == 0 ? 16.0 : std::fabs(static_cast<double>(height));
+    // A script may ask for any height; GDI gives up past a few thousand pixels, and so do we.
+    const double wanted = height == 0 ? 16.0 : std::min(std::fabs(static_cast<double>(height)), 4096.0);
     const double size = height < 0 ? wanted : wanted * kProbe / cell;
     pango_font_description_set_absolute_size(d, std::max(1.0, size) * PANGO_SCALE);
     font->ascent = ascent * size / kProbe;
     return font;
 }
 
+// The default font of a fresh device context: a bold sans of 16 pixels.
 Font* defaultFont() {
     static Font* font = makeFont("Sans", 16, 700, false, false, false, 0);
     return font;
@@ -120,17 +119,13 @@ cairo_t* setPaintContext(cairo_t* cr) {
 }
 
 Surface* beginWindowPaint(void*) {
-    auto* s = new Surface;
-    s->paint = paintContext;
-    windowPaints.push_back(s);
-    return s;
+    windowPaints.emplace_back();
+    windowPaints.back().paint = paintContext;
+    return &windowPaints.back();
 }
 
 void endWindowPaint(void*) {
-    if (windowPaints.empty()) return;
-    Surface* s = windowPaints.back();
-    windowPaints.pop_back();
-    delete s;  // its fonts belong to their makers
+    if (!windowPaints.empty()) windowPaints.pop_back();  // its fonts belong to their makers
 }
 
 void requestWindowRepaint(void* window) { gtk_widget_queue_draw(static_cast<GtkWidget*>(window)); }
@@ -216,14 +211,15 @@ void copyRectOr(Surface* target, std::int32_t x, std::int32_t y, std::int32_t wi
     const int sStride = cairo_image_surface_get_stride(source->image);
     unsigned char* t = cairo_image_surface_get_data(target->image);
     const unsigned char* s = cairo_image_surface_get_data(source->image);
-    for (std::int64_t row = 0; row < height; ++row) {
-        const std::int64_t ty = y + row;
-        const std::int64_t sy = sourceY + row;
-        if (ty < 0 || ty >= th || sy < 0 || sy >= sh) continue;
-        for (std::int64_t column = 0; column < width; ++column) {
-            const std::int64_t tx = x + column;
-            const std::int64_t sx = sourceX + column;
-            if (tx < 0 || tx >= tw || sx < 0 || sx >= sw) continue;
+    // The rectangle cut to the target, then to the source.
+    const std::int64_t left = std::max<std::int64_t>({0, x, std::int64_t{x} - sourceX});
+    const std::int64_t top = std::max<std::int64_t>({0, y, std::int64_t{y} - sourceY});
+    const std::int64_t right = std::min<std::int64_t>({std::int64_t{x} + width, tw, std::int64_t{x} - sourceX + sw});
+    const std::int64_t bottom = std::min<std::int64_t>({std::int64_t{y} + height, th, std::int64_t{y} - sourceY + sh});
+    for (std::int64_t ty = top; ty < bottom; ++ty) {
+        const std::int64_t sy = ty - y + sourceY;
+        for (std::int64_t tx = left; tx < right; ++tx) {
+            const std::int64_t sx = tx - x + sourceX;
             std::uint32_t pixel = 0;
             std::uint32_t add = 0;
             std::memcpy(&pixel, t + ty * tStride + 4 * tx, 4);

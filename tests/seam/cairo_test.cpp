@@ -66,6 +66,22 @@ TEST(CairoText, CellsArePlacedAsOnGdi) {
     }
 }
 
+// A decoration script may ask for any height: the extremes still make a font that draws.
+TEST(CairoText, ExtremeHeightsStillDraw) {
+    fake::reset();
+    for (std::int32_t height : {INT32_MAX, INT32_MIN, -1, 1}) {
+        Surface* s = blackSurface(64, 64);
+        Font* font = createFont("Arial", height, 0, false, false, false, 0);
+        selectFont(s, font);
+        setTextColour(s, 0x00FFFFFF);
+        setBackgroundMode(s, BackgroundMode::Opaque);
+        setBackColour(s, 0x000000FF);
+        drawText(s, 0, 0, "M", 1);
+        EXPECT_NE(pixelAt(s, 0, 0), 0u) << height << ": the cell is drawn";
+        deleteFont(font);
+    }
+}
+
 TEST(CairoText, OpaqueCellsAndTurnedText) {
     fake::reset();
     Surface* s = blackSurface(200, 200);
