@@ -13,6 +13,10 @@ struct GtkShell {
 };
 extern GtkShell gtkShell;
 
+// Turns the repaint the rules asked for during an event into a real one, unless the window shows that
+// frame already. Run at the end of every event of the main window.
+void settleRepaintRequest();
+
 // Builds, decorates and shows the main window; false when it could not be made.
 bool createMainWindow();
 

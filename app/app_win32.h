@@ -6,6 +6,10 @@
 // The main window, once it exists (the rules' repaint requests and warning box go to it).
 extern HWND mainWindow;
 
+// Turns the repaint the rules asked for during a message into a real one, unless the window shows that
+// frame already. Run after every message of the main window.
+void settleRepaintRequest();
+
 LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK optionsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK aboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);

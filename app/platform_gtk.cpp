@@ -10,12 +10,26 @@
 #include "app/message_box.h"
 #include "app/saved_state.h"
 #include "game/platform.h"
+#include "render/shown_frame.h"
 
-void requestRepaint() {
-    if (gtkShell.board) gtk_widget_queue_draw(gtkShell.board);
+namespace {
+bool repaintWanted = false;  // asked for during the event under way
+}  // namespace
+
+// The request is settled once the event that made it is done, when the state it will show is known.
+void requestRepaint() { repaintWanted = true; }
+
+void settleRepaintRequest() {
+    if (!repaintWanted || !gtkShell.board) return;
+    repaintWanted = false;
+    if (!frameAlreadyShown(gtk_widget_get_allocated_width(gtkShell.board),
+                           gtk_widget_get_allocated_height(gtkShell.board))) {
+        gtk_widget_queue_draw(gtkShell.board);
+    }
 }
 
 bool confirmOkCancel(const char* text, const char* title) {
+    settleRepaintRequest();  // the box's own loop paints what was asked before it
     return showMessageBox(gtkShell.window, text, title, kBoxOkCancel | kBoxIconExclamation) == kAnswerOk;
 }
 

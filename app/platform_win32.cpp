@@ -4,12 +4,25 @@
 #include "app/app_win32.h"
 #include "app/message_box.h"
 #include "game/platform.h"
+#include "render/shown_frame.h"
 
-void requestRepaint() {
-    if (mainWindow) InvalidateRect(mainWindow, nullptr, FALSE);
+namespace {
+bool repaintWanted = false;  // asked for during the message under way
+}  // namespace
+
+// The request is settled once the message that made it is done, when the state it will show is known.
+void requestRepaint() { repaintWanted = true; }
+
+void settleRepaintRequest() {
+    if (!repaintWanted || !mainWindow) return;
+    repaintWanted = false;
+    RECT client{};
+    GetClientRect(mainWindow, &client);
+    if (!frameAlreadyShown(client.right, client.bottom)) InvalidateRect(mainWindow, nullptr, FALSE);
 }
 
 bool confirmOkCancel(const char* text, const char* title) {
+    settleRepaintRequest();  // the box's own loop paints what was asked before it
     return MessageBoxA(mainWindow, text, title, MB_OKCANCEL | MB_ICONEXCLAMATION) == IDOK;
 }
 

@@ -10,10 +10,9 @@
 #include "app/message_box.h"
 #include "app/saved_state.h"
 #include "app/shell.h"
-#include "game/frame.h"
 #include "game/help.h"
 #include "game/turn.h"
-#include "render/board.h"
+#include "render/shown_frame.h"
 #include "render/draw_gtk.h"
 #include "render/surfaces.h"
 #include "render/text_encoding.h"
@@ -188,6 +187,7 @@ void menuActivated(GtkMenuItem*, gpointer data) {
     const MenuEntry* entry = static_cast<const MenuEntry*>(data);
     command(entry->id, entry->toggle);
     if (gtkShell.window) syncMarks();
+    settleRepaintRequest();
 }
 
 GtkWidget* buildMenuBar() {
@@ -217,6 +217,7 @@ GtkWidget* buildMenuBar() {
 
 gboolean tick(gpointer) {
     if (prologue()) hoverPass();
+    settleRepaintRequest();
     return G_SOURCE_CONTINUE;
 }
 
@@ -226,8 +227,7 @@ gboolean draw(GtkWidget* widget, cairo_t* cr, gpointer) {
         return TRUE;
     }
     cairo_t* previous = setPaintContext(cr);
-    beginFrame();
-    paintBoard(widget);
+    paintWindow(widget);  // beginFrame, then paintBoard
     setPaintContext(previous);
     return TRUE;
 }
@@ -250,6 +250,7 @@ gboolean press(GtkWidget*, GdkEventButton* event, gpointer) {
     if (!prologue()) return TRUE;
     if (event->button == 1) gameState.game.buttonDown = 1;
     hoverPass();
+    settleRepaintRequest();
     return TRUE;
 }
 
@@ -261,6 +262,7 @@ gboolean release(GtkWidget*, GdkEventButton* event, gpointer) {
                      gtk_widget_get_allocated_height(gtkShell.board), x, y)) {
         releaseAt(x, y);
     }
+    settleRepaintRequest();
     return TRUE;
 }
 
@@ -273,6 +275,7 @@ gboolean keyPressed(GtkWidget* window, GdkEventKey* event, gpointer) {
     const int character = unicode ? windows1252FromUnicode(unicode) : -1;
     if (character < 0) return FALSE;
     if (prologue()) characterTyped(character);
+    settleRepaintRequest();
     return TRUE;
 }
 

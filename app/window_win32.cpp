@@ -3,10 +3,9 @@
 
 #include "app/saved_state.h"
 #include "app/shell.h"
-#include "game/frame.h"
 #include "game/help.h"
 #include "game/turn.h"
-#include "render/board.h"
+#include "render/shown_frame.h"
 #include "resources/resource.h"
 
 HWND mainWindow = nullptr;
@@ -70,7 +69,9 @@ LRESULT command(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
 
 }  // namespace
 
-LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+namespace {
+
+LRESULT dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     ShellFields& shell = gameState.shell;
     if (!mainWindow) mainWindow = window;
     RECT client{};
@@ -95,8 +96,7 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
             PostQuitMessage(0);
             return 0;
         case WM_PAINT:
-            beginFrame();
-            paintBoard(window);
+            paintWindow(window);  // beginFrame, then paintBoard
             return 0;
         case WM_ERASEBKGND:
             return 1;  // the frame covers everything: nothing to erase, nothing flickers
@@ -127,4 +127,12 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         default:
             return DefWindowProcA(window, message, wParam, lParam);
     }
+}
+
+}  // namespace
+
+LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    const LRESULT result = dispatch(window, message, wParam, lParam);
+    settleRepaintRequest();
+    return result;
 }
