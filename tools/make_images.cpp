@@ -1,5 +1,6 @@
 // make_images.cpp -- draws the pictures shipped with Le cinquor: the table (fond.bmp), the dice sheet
-// (des.bmp) and the 16-colour icons. Run at build time: make_images OUTPUT-FOLDER.
+// (des.bmp), the tables and dice of the other looks (nuit, contraste, casino) and the 16-colour icons.
+// Run at build time: make_images OUTPUT-FOLDER.
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -63,46 +64,62 @@ void paint(Image& image, int left, int top, int right, int bottom, Colour colour
     }
 }
 
-// The colour under the dice: the sprites' corners are this colour, so they sit seamlessly in the tray.
-constexpr Colour kTrayLiner = rgb(232, 220, 194);
-constexpr Colour kFelt = rgb(20, 92, 56);
+// The colours of a look's table and dice. The tray's liner is also the colour of the dice sprites'
+// corners, so that they sit seamlessly in the tray.
+struct Look {
+    Colour felt, wood, liner, sheet, gold;
+    double weave;  // the felt's texture, 0 for a flat colour
+    Colour body, pips, onePip;
+};
 
-Image makeTable() {
+const Look kGreen{rgb(20, 92, 56),  rgb(150, 96, 52), rgb(232, 220, 194), rgb(10, 58, 36), rgb(196, 160, 72),
+                  1.0,              rgb(252, 250, 244), rgb(28, 28, 36), rgb(196, 28, 36)};
+// Evening: a night-blue cloth, dark walnut, slate dice with soft ivory pips, silver rules.
+const Look kNight{rgb(22, 30, 56),  rgb(66, 48, 38),  rgb(40, 44, 62),  rgb(14, 18, 36), rgb(128, 146, 186),
+                  0.6,              rgb(74, 82, 108), rgb(222, 212, 180), rgb(232, 140, 122)};
+// Low vision: black, white and nothing between; the dice white with black pips.
+const Look kContrast{rgb(0, 0, 0),  rgb(255, 255, 255), rgb(0, 0, 0),   rgb(0, 0, 0),    rgb(255, 255, 255),
+                     0.0,           rgb(255, 255, 255), rgb(0, 0, 0),   rgb(0, 0, 0)};
+// The casino: red baize, black lacquer and gold, red dice with white pips.
+const Look kCasino{rgb(120, 18, 28), rgb(28, 24, 24),  rgb(24, 20, 20), rgb(74, 8, 16),  rgb(222, 182, 84),
+                   0.8,             rgb(204, 26, 38), rgb(250, 246, 236), rgb(250, 246, 236)};
+
+Image makeTable(const Look& look) {
     Image table(511, 446);
     // Green felt, lighter in the middle, with a fine weave.
     for (int y = 0; y < table.height; ++y) {
         for (int x = 0; x < table.width; ++x) {
             const double dx = (x - 255.0) / 300, dy = (y - 240.0) / 280;
             const double light = 1.12 - 0.45 * (dx * dx + dy * dy);
-            const double weave = 0.05 * noise(x, y, 1) + 0.025 * ((x + y) % 3 == 0);
-            table.at(x, y) = shade(kFelt, light + weave);
+            const double weave = look.weave * (0.05 * noise(x, y, 1) + 0.025 * ((x + y) % 3 == 0));
+            table.at(x, y) = shade(look.felt, look.weave > 0 ? light + weave : 1.0);
         }
     }
     // The wooden tray for the dice, its liner, and the dice band it frames.
-    const Colour wood = rgb(150, 96, 52);
+    const Colour wood = look.wood;
     for (int y = 4; y < 112; ++y) {
         for (int x = 50; x < 442; ++x) {
             const double d = roundedBox(x + 0.5, y + 0.5, 52, 6, 440, 110, 12);
             if (d > 0.5) continue;
-            const double grain = 0.12 * std::sin(y * 0.9 + 3 * std::sin(x * 0.03)) + 0.06 * noise(x, y, 2);
+            const double grain = look.weave > 0 ? 0.12 * std::sin(y * 0.9 + 3 * std::sin(x * 0.03)) + 0.06 * noise(x, y, 2) : 0;
             Colour c = shade(wood, 1.0 + grain - (d > -3 ? 0.25 : 0));
             if (d > -0.5) c = mix(table.at(x, y), c, 0.5 - d);
             table.at(x, y) = c;
         }
     }
-    paint(table, 60, 12, 434, 106, shade(wood, 0.55), [](double x, double y) {
+    paint(table, 60, 12, 434, 106, look.weave > 0 ? shade(wood, 0.55) : look.liner, [](double x, double y) {
         return roundedBox(x, y, 61, 13, 433, 105, 8) < 0;
     });
-    paint(table, 60, 12, 434, 106, kTrayLiner, [](double x, double y) {
+    paint(table, 60, 12, 434, 106, look.liner, [](double x, double y) {
         return roundedBox(x, y, 63, 15, 431, 103, 7) < 0;
     });
     // A soft shadow on the felt below the tray.
-    for (int y = 110; y < 118; ++y) {
+    for (int y = 110; y < 118 && look.weave > 0; ++y) {
         for (int x = 56; x < 440; ++x) table.at(x, y) = shade(table.at(x, y), 0.75 + 0.03 * (y - 110));
     }
     // The score sheet: a darker field with gold rules between its three rows and five columns.
-    const Colour gold = rgb(196, 160, 72);
-    paint(table, 0, 170, 511, 272, rgb(10, 58, 36), [](double x, double y) {
+    const Colour gold = look.gold;
+    paint(table, 0, 170, 511, 272, look.sheet, [](double x, double y) {
         return roundedBox(x, y, -8, 172, 503, 270, 10) < 0;
     });
     for (int row = 0; row < 2; ++row) {
@@ -120,8 +137,17 @@ Image makeTable() {
     // The status line's darker strip at the foot of the board.
     for (int y = 400; y < table.height; ++y) {
         for (int x = 0; x < table.width; ++x) table.at(x, y) = shade(table.at(x, y), y < 402 ? 0.5 : 0.62);
+
     }
     for (int x = 0; x < table.width; ++x) table.at(x, 400) = mix(table.at(x, 400), gold, 0.6);
+    if (look.weave == 0) {  // a flat look keeps its rules sharp: no half tones
+        for (int y = 0; y < table.height; ++y) {
+            for (int x = 0; x < table.width; ++x) {
+                const Colour c = table.at(x, y);
+                table.at(x, y) = red(c) + green(c) + blue(c) > 3 * 96 ? rgb(255, 255, 255) : rgb(0, 0, 0);
+            }
+        }
+    }
     return table;
 }
 
@@ -135,12 +161,14 @@ const int kPips[6][6][2] = {
     {{0, 0}, {2, 0}, {0, 1}, {2, 1}, {0, 2}, {2, 2}},
 };
 
-Image makeDice() {
+Image makeDice(const Look& look) {
+    const Colour kTrayLiner = look.liner;
     Image dice(48, 288, kTrayLiner);
     for (int f = 0; f < 6; ++f) {
         const int top = 48 * f;
         // Shadow, body with a light top-left and a darker rim, then the pips.
-        paint(dice, 0, top, 48, top + 48, shade(kTrayLiner, 0.62), [top](double x, double y) {
+        const Colour shadow = look.weave > 0 ? shade(kTrayLiner, 0.62) : kTrayLiner;
+        paint(dice, 0, top, 48, top + 48, shadow, [top](double x, double y) {
             return roundedBox(x, y - top, 5, 5, 46, 46, 8) < 0;
         });
         for (int y = top; y < top + 48; ++y) {
@@ -150,12 +178,12 @@ Image makeDice() {
                 });
                 if (c <= 0) continue;
                 const double edge = -roundedBox(x + 0.5, y - top + 0.5, 2, 2, 44, 44, 8);
-                const double light = 1.0 - 0.06 * ((x + (y - top)) / 88.0) - (edge < 2.5 ? 0.12 : 0);
-                dice.at(x, y) = mix(dice.at(x, y), shade(rgb(252, 250, 244), light), c);
+                const double light = look.weave > 0 ? 1.0 - 0.06 * ((x + (y - top)) / 88.0) - (edge < 2.5 ? 0.12 : 0) : 1.0;
+                dice.at(x, y) = mix(dice.at(x, y), shade(look.body, light), c);
             }
         }
         const int count = f + 1;
-        const Colour pipColour = count == 1 ? rgb(196, 28, 36) : rgb(28, 28, 36);
+        const Colour pipColour = count == 1 ? look.onePip : look.pips;
         const double radius = count == 1 ? 5.5 : 4.3;
         for (int p = 0; p < count; ++p) {
             const double cx = 12 + 11 * kPips[f][p][0], cy = top + 12 + 11 * kPips[f][p][1];
@@ -342,7 +370,13 @@ int main(int argc, char** argv) {
     }
     const std::string out = std::string(argv[1]) + "/";
     // Program icon: a white five on the green table; small icon likewise; About: a red three.
-    const bool ok = bmp::write(out + "fond.bmp", makeTable()) && bmp::write(out + "des.bmp", makeDice()) &&
+    const bool ok = bmp::write(out + "fond.bmp", makeTable(kGreen)) && bmp::write(out + "des.bmp", makeDice(kGreen)) &&
+                    bmp::write(out + "fond-nuit.bmp", makeTable(kNight)) &&
+                    bmp::write(out + "des-nuit.bmp", makeDice(kNight)) &&
+                    bmp::write(out + "fond-contraste.bmp", makeTable(kContrast)) &&
+                    bmp::write(out + "des-contraste.bmp", makeDice(kContrast)) &&
+                    bmp::write(out + "fond-casino.bmp", makeTable(kCasino)) &&
+                    bmp::write(out + "des-casino.bmp", makeDice(kCasino)) &&
                     writeFile(out + "cinquor.ico", encodeIcon({drawIcon(32, 5, 15, 0, 2), drawIcon(16, 5, 15, 0, 2)})) &&
                     writeFile(out + "petit.ico", encodeIcon({drawIcon(16, 5, 15, 0, 2)})) &&
                     writeFile(out + "le-cinquor.png", encodePng(drawIcon(32, 5, 15, 0, 2))) &&

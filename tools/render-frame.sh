@@ -1,23 +1,33 @@
 #!/usr/bin/env bash
-# Renders one frame of the board under Wine into a PNG, to look at it:
-#   tools/render-frame.sh OUTPUT.png [partie|fin|fresh] [CONFIG]
-# Uses the Windows build tree (build/windows, made by ./test.sh), its shipped pictures, and CONFIG
-# (default: the shipped Config.txt, or none). The files are copied to a scratch folder first.
+# Renders one frame of the board into a PNG, to look at it:
+#   tools/render-frame.sh [--native] OUTPUT.png [partie|fin|fresh] [CONFIG]
+# On real GDI under Wine with the Windows build tree (build/windows), or with --native on Cairo with the
+# native tree (build/native); both are made by ./test.sh. The game's shipped folder (dist/) is copied to
+# a scratch folder first; CONFIG is one of its looks (Config.txt, the default, nuit.txt, contraste.txt,
+# casino.txt) or the path of another configuration file.
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
+native=0
+if [ "${1:-}" = "--native" ]; then native=1; shift; fi
 out=$(realpath -m "$1")
 state=${2:-partie}
-config=${3:-}
-build="$top/build/windows"
-[ -x "$build/tools/render_frame.exe" ] || { echo "build/windows is missing: run ./test.sh first" >&2; exit 1; }
+config=${3:-Config.txt}
+build="$top/build/$([ $native -eq 1 ] && echo native || echo windows)"
+renderer="$build/tools/render_frame$([ $native -eq 1 ] || echo .exe)"
+[ -x "$renderer" ] || { echo "$build is missing its frame renderer: run ./test.sh first" >&2; exit 1; }
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-cp "$build"/images/fond.bmp "$build"/images/des.bmp "$work"/
-if [ -n "$config" ]; then cp "$config" "$work/Config.txt"
-elif [ -f "$top/resources/Config.txt" ]; then cp "$top/resources/Config.txt" "$work/Config.txt"
-else : > "$work/Config.txt"; fi
-. "$build/wine-env.sh"
+cp -r "$build/dist/." "$work/"
+if [ -f "$config" ] && [ ! -f "$work/$(basename "$config")" ] || [ "$(dirname "$config")" != . ]; then
+  cp "$config" "$work/"
+fi
+config=$(basename "$config")
 cd "$work"
-"$WINE_LOADER" "$build/tools/render_frame.exe" Config.txt frame.bmp "$state"
+if [ $native -eq 1 ]; then
+  "$renderer" "$config" frame.bmp "$state"
+else
+  . "$build/wine-env.sh"
+  "$WINE_LOADER" "$renderer" "$config" frame.bmp "$state"
+fi
 convert frame.bmp "$out"
 echo "$out"

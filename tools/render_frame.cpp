@@ -1,8 +1,8 @@
-// render_frame.cpp -- renders one frame of the board on real GDI into a BMP file, to look at it.
+// render_frame.cpp -- renders one frame of the board on the platform's real drawing (GDI under Wine, or
+// Cairo natively) into a BMP file, to look at it.
 // render_frame CONFIG OUTPUT.bmp [fresh|partie|fin]: reads CONFIG (and the images it names) from the
 // current folder, sets up a game in the named state and draws the frame the window would show.
-#include <windows.h>
-
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -72,30 +72,27 @@ int main(int argc, char** argv) {
     std::srand(7);
     readConfiguration(argv[1]);
     createFonts();
-    HDC screen = GetDC(nullptr);
-    createSurfaces(reinterpret_cast<Surface*>(screen));
+    createSurfaces(nullptr);
     if (std::strcmp(state, "partie") == 0) midGame();
     if (std::strcmp(state, "fin") == 0) gameOver();
     if (std::strcmp(state, "fresh") == 0) gameState.shell.animationsOn = 0;
 
-    // The window's client area, as a 24-bit section that can be read back.
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), 511, -446, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    HBITMAP section = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HDC window = CreateCompatibleDC(screen);
-    SelectObject(window, section);
+    // The window's client area, as a pixel section that can be read back in the platform's layout.
+    Surface* window = createMemorySurface(nullptr);
+    const PixelSection section = createPixelSection(kBoardWidth, kBoardHeight, 24);
+    if (!section.bitmap || !section.pixels) return 1;
+    attachBitmap(window, section.bitmap);
     beginFrame();
-    drawFrame(reinterpret_cast<Surface*>(window), 511, 446);
-    GdiFlush();
+    drawFrame(window, kBoardWidth, kBoardHeight);
+    flushDrawing();
 
-    bmp::Image image(511, 446);
-    const auto* p = static_cast<const unsigned char*>(bits);
-    const int stride = (511 * 3 + 3) / 4 * 4;
-    for (int y = 0; y < 446; ++y) {
-        for (int x = 0; x < 511; ++x) {
-            const unsigned char* px = p + y * stride + 3 * x;
-            image.at(x, y) = px[2] | px[1] << 8 | std::uint32_t(px[0]) << 16;
+    const PixelLayout layout = pixelSectionLayout(kBoardWidth, 24);
+    bmp::Image image(kBoardWidth, kBoardHeight);
+    for (int y = 0; y < kBoardHeight; ++y) {
+        const int row = layout.bottomUp ? kBoardHeight - 1 - y : y;
+        for (int x = 0; x < kBoardWidth; ++x) {
+            const unsigned char* px = section.pixels + row * layout.rowBytes + layout.bytesPerPixel * x;
+            image.at(x, y) = px[2] | px[1] << 8 | std::uint32_t(px[0]) << 16;  // blue, green, red in memory
         }
     }
     return bmp::write(argv[2], image) ? 0 : 1;

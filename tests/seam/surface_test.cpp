@@ -11,6 +11,7 @@
 #include "render/surfaces.h"
 #include "tests/seam/read_pixel.h"
 #include "tests/unit/fake_platform.h"
+#include "tests/unit/shipped_files.h"
 #include "tests/unit/temp_dir.h"
 #include "tools/bmp.h"
 
@@ -152,6 +153,37 @@ TEST_F(Surfaces, WholeFrame) {
     drawFrame(target, 511, 446);
     EXPECT_EQ(pixelAt(target, 5, 5), 0u) << "black instead of the image";
     EXPECT_TRUE(similar(pixelAt(target, 75 + 24, 20 + 24), kFaceColours[0], 8));
+}
+
+// Each shipped look on real surfaces, with its own pictures: its decorations land where it draws them.
+TEST_F(Surfaces, ShippedLooksDrawTheirDecorations) {
+    struct Probe {
+        const char* look;
+        int x, y;
+        Colour colour;
+    };
+    const Probe probes[] = {
+        {"Config.txt", 100, 164, 0x0048A0C4},     // the gold rule under the motto
+        {"nuit.txt", 100, 164, 0x00BA9280},       // the silver rule under the motto
+        {"nuit.txt", 237, 125, 0x00F6E6E6},       // a star
+        {"contraste.txt", 400, 154, 0x0000DCFF},  // the yellow bar under the title
+        {"contraste.txt", 250, 400, 0x00FFFFFF},  // the white rule of its picture, above the help line
+        {"casino.txt", 100, 275, 0x0054B5DD},     // the gold band, in per cent: 87, 71, 33
+        {"casino.txt", 152, 284, 0x0054B5DD},     // the opaque cell behind "RIEN NE VA PLUS"
+    };
+    for (const Probe& p : probes) {
+        SCOPED_TRACE(p.look);
+        fake::reset();
+        for (const shipped::Look& look : shipped::kLooks) {
+            if (std::string(look.file) != p.look) continue;
+            for (const char* picture : {look.background, look.dice}) {
+                std::filesystem::copy_file(shipped::images() / picture, picture,
+                                           std::filesystem::copy_options::overwrite_existing);
+            }
+        }
+        build(shipped::look(p.look));
+        EXPECT_EQ(pixelAt(d.backgroundSurface, p.x, p.y), p.colour) << std::hex << pixelAt(d.backgroundSurface, p.x, p.y);
+    }
 }
 
 }  // namespace

@@ -2,11 +2,13 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <sstream>
 #include <string>
 
 #include "config/configuration.h"
 #include "game/game_state.h"
 #include "tests/unit/fake_platform.h"
+#include "tests/unit/shipped_files.h"
 #include "tests/unit/temp_dir.h"
 
 namespace {
@@ -320,11 +322,42 @@ std::string modeZeroWords(const std::filesystem::path& file) {
 }
 
 TEST(ShippedFiles, ConfigurationAndReadMeAgreeOnModeZero) {
-    const std::filesystem::path resources = std::filesystem::path(CINQUOR_SOURCE_DIR) / "resources";
-    if (!std::filesystem::exists(resources / "Config.txt")) GTEST_SKIP() << "the sources are not reachable";
+    const std::filesystem::path resources = shipped::resources();
+    ASSERT_TRUE(std::filesystem::exists(resources / "Config.txt")) << resources;
     // Mode 0 ORs the colour into the board: an inclusive or, as the read-me says.
     EXPECT_EQ(modeZeroWords(resources / "lisez-moi.txt"), "ou bit \xC3\xA0 bit");
     EXPECT_EQ(modeZeroWords(resources / "Config.txt"), modeZeroWords(resources / "lisez-moi.txt"));
+}
+
+}  // namespace
+
+namespace {
+
+// Every line of a shipped look is a setting, a decoration command, or a comment: a line that meant to
+// set something and went astray would land among the decorations as text that draws nothing.
+TEST(ShippedLooks, EveryLineIsASettingACommandOrAComment) {
+    for (const shipped::Look& look : shipped::kLooks) {
+        SCOPED_TRACE(look.file);
+        TempDir dir;
+        fake::reset();
+        const std::string text = shipped::look(look.file);
+        ASSERT_FALSE(text.empty());
+        EXPECT_EQ(text.find('?'), std::string::npos) << "a character outside Windows-1252";
+        writeFile("look.txt", text);
+        readConfiguration("look.txt");
+        EXPECT_STREQ(gameState.settings.imagefond, look.background);
+        EXPECT_STREQ(gameState.settings.imagedes, look.dice);
+        std::istringstream script(readFile(kScriptFileName));
+        int commands = 0;
+        for (std::string line; std::getline(script, line);) {
+            if (!line.empty() && line.back() == '\r') line.pop_back();
+            const bool command = line.rfind("fillrect(", 0) == 0 || line.rfind("drawstr(", 0) == 0 ||
+                                 line.rfind("font(", 0) == 0 || line.rfind("bgmode(", 0) == 0;
+            commands += command;
+            EXPECT_TRUE(command || line.empty() || line[0] == ';') << "astray: " << line;
+        }
+        EXPECT_GT(commands, 0) << "each look decorates its board";
+    }
 }
 
 }  // namespace
