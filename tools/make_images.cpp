@@ -162,12 +162,11 @@ const int kPips[6][6][2] = {
 };
 
 Image makeDice(const Look& look) {
-    const Colour kTrayLiner = look.liner;
-    Image dice(48, 288, kTrayLiner);
+    Image dice(48, 288, look.liner);
     for (int f = 0; f < 6; ++f) {
         const int top = 48 * f;
         // Shadow, body with a light top-left and a darker rim, then the pips.
-        const Colour shadow = look.weave > 0 ? shade(kTrayLiner, 0.62) : kTrayLiner;
+        const Colour shadow = look.weave > 0 ? shade(look.liner, 0.62) : look.liner;
         paint(dice, 0, top, 48, top + 48, shadow, [top](double x, double y) {
             return roundedBox(x, y - top, 5, 5, 46, 46, 8) < 0;
         });

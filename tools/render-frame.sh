@@ -18,9 +18,7 @@ renderer="$build/tools/render_frame$([ $native -eq 1 ] || echo .exe)"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cp -r "$build/dist/." "$work/"
-if [ -f "$config" ] && [ ! -f "$work/$(basename "$config")" ] || [ "$(dirname "$config")" != . ]; then
-  cp "$config" "$work/"
-fi
+[ -f "$work/$config" ] || cp "$config" "$work/"  # not one of the shipped looks: a file of its own
 config=$(basename "$config")
 cd "$work"
 if [ $native -eq 1 ]; then
