@@ -5,7 +5,7 @@
 
 printf 'include=lourd.txt\r\n' >"$game/lent.cfg"
 for _ in $(seq 400); do echo "fillrect(0;0;511;446;rgb(20;92;56))"; done >"$work/block"
-for _ in $(seq 100); do cat "$work/block"; done >"$game/lourd.txt"
+for _ in $(seq 250); do cat "$work/block"; done >"$game/lourd.txt"
 
 launch_game lent.cfg
 wait_for find_window 30 || fail "no window"
