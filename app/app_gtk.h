@@ -17,6 +17,9 @@ extern GtkShell gtkShell;
 // frame already. Run at the end of every event of the main window.
 void settleRepaintRequest();
 
+// Tells assistive technologies the board's status line when it changed. Run at the end of every event.
+void announceStatusLine();
+
 // Builds, decorates and shows the main window; false when it could not be made.
 bool createMainWindow();
 

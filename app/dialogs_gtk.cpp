@@ -20,7 +20,8 @@ const char kOptionsCredit[] = "Bon jeu !";
 std::string utf8(const char* text) { return utf8FromWindows1252(text); }
 
 // A nested loop until the box is answered. Unlike gtk_dialog_run it leaves the box modeless when it has
-// no owner: on Windows such a box does not disable the main window.
+// no owner: on Windows such a box does not disable the main window. Escape and the title bar's close
+// button answer GTK_RESPONSE_DELETE_EVENT and leave the box alive: only its caller destroys it.
 struct BoxRun {
     GMainLoop* loop;
     int response;
@@ -32,16 +33,26 @@ void answered(GtkDialog*, int response, gpointer data) {
     g_main_loop_quit(run->loop);
 }
 
+// GtkDialog answers a close request with GTK_RESPONSE_DELETE_EVENT, then would destroy itself.
+gboolean keepOpen(GtkWidget*, GdkEvent*, gpointer) { return TRUE; }
+
 int runBox(GtkWidget* dialog) {
     BoxRun run{g_main_loop_new(nullptr, FALSE), GTK_RESPONSE_NONE};
     const gulong handler = g_signal_connect(dialog, "response", G_CALLBACK(answered), &run);
+    const gulong keeper = g_signal_connect(dialog, "delete-event", G_CALLBACK(keepOpen), nullptr);
     boxOpened();
     gtk_widget_show_all(dialog);
     g_main_loop_run(run.loop);
     boxClosed();
+    g_signal_handler_disconnect(dialog, keeper);
     g_signal_handler_disconnect(dialog, handler);
     g_main_loop_unref(run.loop);
     return run.response;
+}
+
+// What assistive technologies say of a window: its French title rather than GTK's type name.
+void nameForAssistiveTechnologies(GtkWidget* widget, const std::string& name) {
+    atk_object_set_name(gtk_widget_get_accessible(widget), name.c_str());
 }
 
 // The digits-only edits of the Options dialog refuse every other character typed or pasted.
@@ -69,9 +80,10 @@ GtkWidget* numberField(std::int32_t value) {
 // A field's text as the Windows dialog reads it: into 100 bytes, so at most 99 characters.
 std::string fieldText(GtkWidget* entry) { return std::string(gtk_entry_get_text(GTK_ENTRY(entry))).substr(0, 99); }
 
-GtkWidget* label(const char* text) {
+GtkWidget* label(const char* text, GtkWidget* field = nullptr) {
     GtkWidget* widget = gtk_label_new(utf8(text).c_str());
     gtk_label_set_xalign(GTK_LABEL(widget), 0.0f);
+    if (field) gtk_label_set_mnemonic_widget(GTK_LABEL(widget), field);  // a screen reader names the field by it
     return widget;
 }
 
@@ -98,6 +110,7 @@ void respond(GtkWidget* button, gpointer response) {
 GtkWidget* dialogOverMainWindow(const char* title) {
     GtkWidget* dialog = gtk_dialog_new();
     gtk_window_set_title(GTK_WINDOW(dialog), utf8(title).c_str());
+    nameForAssistiveTechnologies(dialog, utf8(title));
     gtk_window_set_transient_for(GTK_WINDOW(dialog), GTK_WINDOW(gtkShell.window));
     gtk_window_set_modal(GTK_WINDOW(dialog), TRUE);
     gtk_window_set_resizable(GTK_WINDOW(dialog), FALSE);
@@ -116,6 +129,7 @@ int showMessageBox(void* owner, const char* text, const char* caption, unsigned 
     GtkWidget* box = gtk_message_dialog_new(parent, owner ? GTK_DIALOG_MODAL : GtkDialogFlags(0), type,
                                             GTK_BUTTONS_NONE, "%s", utf8(text).c_str());
     gtk_window_set_title(GTK_WINDOW(box), utf8(caption).c_str());
+    nameForAssistiveTechnologies(box, utf8(caption));
     // An unowned box still stands above the game, as a Windows box does over the window that is active.
     if (!owner && gtkShell.window) gtk_window_set_keep_above(GTK_WINDOW(box), TRUE);
     const unsigned buttons = style & 0x0F;
@@ -161,15 +175,15 @@ void runOptionsDialog() {
     gtk_grid_set_row_spacing(GTK_GRID(grid), 4);
     gtk_grid_set_column_spacing(GTK_GRID(grid), 8);
     gtk_container_set_border_width(GTK_CONTAINER(grid), 8);
-    gtk_grid_attach(GTK_GRID(grid), label("Lancers:"), 0, 0, 1, 1);
+    gtk_grid_attach(GTK_GRID(grid), label("Lancers:", fields.rolls), 0, 0, 1, 1);
     gtk_grid_attach(GTK_GRID(grid), fields.rolls, 1, 0, 1, 1);
     gtk_grid_attach(GTK_GRID(grid), byDefault, 2, 0, 1, 1);
     gtk_grid_attach(GTK_GRID(grid), label(kOptionsCredit), 3, 0, 1, 1);
-    gtk_grid_attach(GTK_GRID(grid), label("Unités Passer:"), 0, 1, 1, 1);
+    gtk_grid_attach(GTK_GRID(grid), label("Unités Passer:", fields.passes), 0, 1, 1, 1);
     gtk_grid_attach(GTK_GRID(grid), fields.passes, 1, 1, 1, 1);
     gtk_grid_attach(GTK_GRID(grid), clear, 2, 1, 1, 1);
     gtk_grid_attach(GTK_GRID(grid), ok, 3, 1, 1, 1);
-    gtk_grid_attach(GTK_GRID(grid), label("Timing:"), 0, 2, 1, 1);
+    gtk_grid_attach(GTK_GRID(grid), label("Timing:", fields.timing), 0, 2, 1, 1);
     gtk_grid_attach(GTK_GRID(grid), fields.timing, 1, 2, 1, 1);
     gtk_grid_attach(GTK_GRID(grid), label("(Avancé)"), 2, 2, 1, 1);
     gtk_grid_attach(GTK_GRID(grid), cancel, 3, 2, 1, 1);

@@ -1,6 +1,7 @@
 // main_gtk.cpp -- main on Linux: the working folder, the saved state and configuration, the window, the loop.
 #include <unistd.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
@@ -13,6 +14,7 @@
 #include "config/configuration.h"
 #include "game/int32.h"
 #include "render/surfaces.h"
+#include "render/text_encoding.h"
 
 namespace {
 
@@ -30,7 +32,13 @@ void enterProgramFolder(const char* argument0) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    gtk_init(&argc, &argv);
+    // Without a display there is no window to make: said once, in the player's language, and the run
+    // ends as when Windows cannot create the window, with 0 and the saved state untouched.
+    if (!gtk_init_check(&argc, &argv)) {
+        std::fprintf(stderr, "%s\n",
+                     utf8FromWindows1252("Le cinquor : pas d'écran graphique, le jeu ne peut pas s'ouvrir.").c_str());
+        return 0;
+    }
     if (argc > 0) enterProgramFolder(argv[0]);
     if (argc > 1 && std::strlen(argv[1]) < sizeof configPath) {
         std::strcpy(configPath, argv[1]);

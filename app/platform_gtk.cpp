@@ -9,6 +9,7 @@
 #include "app/app_gtk.h"
 #include "app/message_box.h"
 #include "app/saved_state.h"
+#include "config/file_names.h"
 #include "game/platform.h"
 #include "render/shown_frame.h"
 
@@ -19,11 +20,24 @@ bool repaintWanted = false;  // asked for during the event under way
 // The request is settled once the event that made it is done, when the state it will show is known.
 void requestRepaint() { repaintWanted = true; }
 
+// True when part of the board waits to be drawn: a draw asked for earlier, or a part of the window that
+// was uncovered. GTK draws at its next frame, after the events already queued.
+bool drawPending() {
+    GdkWindow* window = gtk_widget_get_window(gtkShell.board);
+    if (!window) return false;
+    cairo_region_t* due = gdk_window_get_update_area(window);  // takes the area from the window...
+    if (!due) return false;
+    gdk_window_invalidate_region(window, due, TRUE);  // ...so it is given back
+    cairo_region_destroy(due);
+    return true;
+}
+
 void settleRepaintRequest() {
+    announceStatusLine();
     if (!repaintWanted || !gtkShell.board) return;
     repaintWanted = false;
     if (!frameAlreadyShown(gtk_widget_get_allocated_width(gtkShell.board),
-                           gtk_widget_get_allocated_height(gtkShell.board))) {
+                           gtk_widget_get_allocated_height(gtkShell.board), drawPending())) {
         gtk_widget_queue_draw(gtkShell.board);
     }
 }
@@ -34,6 +48,8 @@ bool confirmOkCancel(const char* text, const char* title) {
 }
 
 int nextRandom() { return std::rand(); }
+
+std::string hostPath(const char* path) { return findWindowsPath(path); }
 
 unsigned long processNumber() { return static_cast<unsigned long>(getpid()); }
 

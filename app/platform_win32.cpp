@@ -3,6 +3,7 @@
 
 #include "app/app_win32.h"
 #include "app/message_box.h"
+#include "config/file_names.h"
 #include "game/platform.h"
 #include "render/shown_frame.h"
 
@@ -18,7 +19,9 @@ void settleRepaintRequest() {
     repaintWanted = false;
     RECT client{};
     GetClientRect(mainWindow, &client);
-    if (!frameAlreadyShown(client.right, client.bottom)) InvalidateRect(mainWindow, nullptr, FALSE);
+    // A paint still due (an uncovered part, an earlier request) draws what the state is when it comes.
+    const bool pending = GetUpdateRect(mainWindow, nullptr, FALSE) != 0;
+    if (!frameAlreadyShown(client.right, client.bottom, pending)) InvalidateRect(mainWindow, nullptr, FALSE);
 }
 
 bool confirmOkCancel(const char* text, const char* title) {
@@ -27,6 +30,8 @@ bool confirmOkCancel(const char* text, const char* title) {
 }
 
 int nextRandom() { return std::rand(); }
+
+std::string hostPath(const char* path) { return path; }  // Windows finds it as it is written
 
 unsigned long processNumber() { return GetCurrentProcessId(); }
 

@@ -3,6 +3,7 @@
 #include <gdk/gdkkeysyms.h>
 
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 
@@ -93,13 +94,11 @@ void restartTimer() {
     timerSource = g_timeout_add(static_cast<guint>(interval < 10 ? 10 : interval), tick, nullptr);
 }
 
-// What runs before every event, as before every message on Windows: the logical size is captured, the
-// timer restarted after the Options dialog, and animations switched off above a second a frame (the
-// event that finds them on is dropped). False when the event is dropped.
+// What runs before every event, as before every message on Windows: the timer restarted after the
+// Options dialog, and animations switched off above a second a frame (the event that finds them on is
+// dropped). False when the event is dropped. The logical size is not taken here: see sizeAllocated.
 bool prologue() {
     ShellFields& shell = gameState.shell;
-    captureClientSize(gtk_widget_get_allocated_width(gtkShell.board),
-                      gtk_widget_get_allocated_height(gtkShell.board));
     if (shell.timerChanged) {
         restartTimer();
         shell.timerChanged = 0;
@@ -130,12 +129,24 @@ bool confirmLeavingGame(const char* question) {
     return showMessageBox(nullptr, question, "Attention", kBoxYesNo | kBoxIconExclamation) != kAnswerNo;
 }
 
+// The end of the run, however it comes: the state is saved once and the window goes. Under an open box
+// the rules that asked it are still waiting on the stack, and would go on with a board that is gone:
+// the process ends here instead, as the box's owner has.
 void closeGame() {
+    static bool closing = false;
+    if (closing) return;  // a second close request while the "Oups..." box is open
+    closing = true;
     if (timerSource) g_source_remove(timerSource);
     timerSource = 0;
     writeSavedState(gtkShell.window);
-    gtk_widget_destroy(gtkShell.window);
+    GtkWidget* window = gtkShell.window;
     gtkShell.window = nullptr;
+    gtkShell.board = nullptr;
+    gtk_widget_destroy(window);
+    if (gtkShell.openBoxes > 0) {
+        gdk_display_flush(gdk_display_get_default());
+        std::exit(0);  // the boxes go with the process's connection to the display
+    }
     gtk_main_quit();
 }
 
@@ -284,6 +295,16 @@ gboolean deleted(GtkWidget*, GdkEvent*, gpointer) {
     return TRUE;
 }
 
+// The logical board size is the client area the board had when the window first appeared: its first
+// allocation, before its first paint. A resize at any later moment stretches the board instead.
+void sizeAllocated(GtkWidget*, GdkRectangle* allocation, gpointer) {
+    static bool taken = false;
+    if (taken || allocation->width <= 1 || allocation->height <= 1) return;  // 1 x 1: not laid out yet
+    taken = true;
+    gameState.shell.initialClientWidth = allocation->width;
+    gameState.shell.initialClientHeight = allocation->height;
+}
+
 // Once shown at the board's size, the window may be made smaller too.
 gboolean mapped(GtkWidget*, GdkEvent*, gpointer) {
     gtk_widget_set_size_request(gtkShell.board, -1, -1);
@@ -294,6 +315,14 @@ gboolean mapped(GtkWidget*, GdkEvent*, gpointer) {
 
 GdkPixbuf* gameIcon(const char* file, int size) {
     return gdk_pixbuf_new_from_file_at_size(file, size, size, nullptr);
+}
+
+void announceStatusLine() {
+    static const char* announced = nullptr;
+    const char* text = gameState.game.helpText;
+    if (!gtkShell.board || text == announced) return;  // a constant text: the same pointer, the same words
+    announced = text;
+    atk_object_set_description(gtk_widget_get_accessible(gtkShell.board), utf8FromWindows1252(text).c_str());
 }
 
 void boxOpened() {
@@ -330,6 +359,11 @@ bool createMainWindow() {
     gtk_box_pack_start(GTK_BOX(box), board, TRUE, TRUE, 0);
     gtk_container_add(GTK_CONTAINER(window), box);
 
+    // A screen reader names the board and reads its status line, the hover help, as its description.
+    atk_object_set_name(gtk_widget_get_accessible(board), utf8FromWindows1252("Le cinquor").c_str());
+    announceStatusLine();
+
+    g_signal_connect(board, "size-allocate", G_CALLBACK(sizeAllocated), nullptr);
     g_signal_connect(board, "draw", G_CALLBACK(draw), nullptr);
     g_signal_connect(board, "motion-notify-event", G_CALLBACK(motion), nullptr);
     g_signal_connect(board, "button-press-event", G_CALLBACK(press), nullptr);

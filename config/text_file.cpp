@@ -1,13 +1,17 @@
 // text_file.cpp -- line-by-line reading of the game's text files, the same on every platform.
 #include "config/text_file.h"
 
+#include "config/file_names.h"
+
 #include <filesystem>
+#include <string>
 #include <system_error>
 
 std::FILE* openForReading(const char* path) {
+    const std::string found = hostPath(path);
     std::error_code error;
-    if (std::filesystem::is_directory(path, error)) return nullptr;
-    return std::fopen(path, "rb");
+    if (std::filesystem::is_directory(found, error)) return nullptr;
+    return std::fopen(found.c_str(), "rb");
 }
 
 bool readLine(std::FILE* file, char* line) {

@@ -13,7 +13,8 @@ constexpr std::size_t kLineBufferSize = 1000;
 constexpr int kMaxIncludeDepth = 10;
 constexpr int kMaxIncludedFiles = 1000;
 
-// Opens a file for reading bytes; null when it can't be opened or is a folder.
+// Opens a file for reading bytes, found as Windows would find it (hostPath); null when it can't be opened
+// or is a folder.
 std::FILE* openForReading(const char* path);
 
 // Reads the next line into `line` (kLineBufferSize bytes) without its break; a CR LF pair is one break.

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "app/message_box.h"
+#include "config/file_names.h"
 #include "render/draw.h"
 #include "render/text_encoding.h"
 
@@ -169,7 +170,7 @@ void attachBitmap(Surface* target, Bitmap* bitmap) { attachImage(target, cairo_s
 void loadFittedImage(Surface* target, const char* file, std::int32_t x, std::int32_t y, std::int32_t width,
                      std::int32_t height) {
     if (width < 1 || height < 1) return;
-    const std::string name = utf8FromWindows1252(file);
+    const std::string name = hostPath(file);
     GdkPixbuf* picture = gdk_pixbuf_new_from_file_at_scale(name.c_str(), width, height, FALSE, nullptr);
     if (!picture) return;
     if (cairo_t* cr = contextOf(target)) {

@@ -91,8 +91,8 @@ void paintWindow(void* window) {
     if (known) shown.after = gameState.game;
 }
 
-bool frameAlreadyShown(std::int32_t clientWidth, std::int32_t clientHeight) {
-    if (!shown.known) return false;  // the same inputs as a repeatable frame are repeatable too
+bool frameAlreadyShown(std::int32_t clientWidth, std::int32_t clientHeight, bool paintPending) {
+    if (!shown.known || paintPending) return false;  // the same inputs as a repeatable frame are repeatable too
     capture(now, clientWidth, clientHeight);
     if (!sameInputs(now, shown.before)) return false;
     gameState.game = shown.after;  // the same state gives the same books: what the paint would leave

@@ -2,6 +2,7 @@
 #include "tests/unit/fake_platform.h"
 
 #include "app/message_box.h"
+#include "config/file_names.h"
 #include "game/game_state.h"
 #include "game/platform.h"
 
@@ -36,6 +37,8 @@ int showMessageBox(void* owner, const char* text, const char* caption, unsigned 
 }
 
 unsigned long processNumber() { return 4242; }
+
+std::string hostPath(const char* path) { return findWindowsPath(path); }
 
 int nextRandom() {
     ++fake::platform.randomDraws;

@@ -1,7 +1,9 @@
 // shown_frame_test.cpp -- sparing the repaints of an idle board changes nothing the player can see or the
 // game can tell: a long random stream of events is played twice, once repainting at every request as
-// the game always did, once asking first whether the window shows that frame already, and after every
-// event both runs hold the same state and show the same frame.
+// the game always did, once asking first whether the window shows that frame already, and whenever
+// neither run waits for a paint both hold the same state and show the same frame. Paints come later than
+// the events that ask for them, as GTK draws at its next frame: ticks and uncovered parts of the window may
+// come between a request and its paint, and every other event waits for the paint before it.
 #include <gtest/gtest.h>
 
 #include <cstddef>
@@ -37,6 +39,7 @@ bool sameOp(const Op& a, const Op& b) {
 // What one event left: the whole state the game can tell apart, as text, and the frame on the window.
 struct Step {
     std::string event;
+    bool settled;  // no paint pending: the window shows the state
     std::string state;
     std::vector<Op> screen;
 };
@@ -63,6 +66,7 @@ public:
         fake::reset(seed);
         recording::reset();
         forgetShownFrame();
+        gameState.settings.transparence = 1;  // panels blended through the seam, so the frame shows them
         createFonts();
         paint();  // the window appears: "Chargement...", then the surfaces, then the first frame
     }
@@ -71,32 +75,41 @@ public:
     std::string event() {
         GameFields& g = gameState.game;
         const int kind = pick(100);
+        // Input and the menu come after the paint they wait for; ticks and exposures may slip before it.
+        if (kind >= 45 && kind < 95) drawPending();
         std::string name;
-        if (kind < 45) {
+        if (kind < 30) {
             name = "tick";
             hoverPass();
-        } else if (kind < 60) {
+        } else if (kind < 42) {
+            name = "draw";  // GTK's next frame: usually before the next tick, sometimes after it
+            drawPending();
+        } else if (kind < 45) {
+            name = "uncovered";  // drawn at the next frame, after what was asked before it
+            drawPending();
+            pending_ = true;
+        } else if (kind < 57) {
             const driver::Point p = point();
             name = "move " + std::to_string(p.x) + "," + std::to_string(p.y);
             driver::moveTo(p);
-        } else if (kind < 68) {
+        } else if (kind < 65) {
             name = "left press";
             g.buttonDown = 1;
             hoverPass();
-        } else if (kind < 70) {
+        } else if (kind < 67) {
             name = "right press";
             hoverPass();
-        } else if (kind < 79) {
+        } else if (kind < 77) {
             name = "release";
             fake::platform.confirmAnswer = pick(2) == 0;
             releaseAt(g.mouseX, g.mouseY);
-        } else if (kind < 83) {
+        } else if (kind < 81) {
             name = "space";
             characterTyped(pick(4) ? ' ' : 'x');
-        } else if (kind < 88) {
+        } else if (kind < 86) {
             name = "toggle";
             applyToggle(kToggles[pick(5)]);
-        } else if (kind < 92) {
+        } else if (kind < 90) {
             name = "setting";
             changeSetting();
         } else if (kind < 95) {
@@ -104,11 +117,9 @@ public:
             recorder.clientWidth = pick(3) ? 511 : 300 + pick(800);
             recorder.clientHeight = pick(3) ? 446 : 200 + pick(700);
             paint();  // the system repaints a window whose size changed
-        } else if (kind < 97) {
-            name = "uncovered";
-            paint();
         } else {
             name = "new game";
+            drawPending();
             g.newGameRequested = 1;
             paint();
         }
@@ -116,6 +127,7 @@ public:
         return name;
     }
 
+    bool settled() const { return !pending_; }
     const std::vector<Op>& screen() const { return screen_; }
     int spared() const { return spared_; }
 
@@ -147,8 +159,13 @@ private:
         }
     }
 
+    void drawPending() {
+        if (pending_) paint();
+    }
+
     // A paint of the window, and the ones the loading paints ask for.
     void paint() {
+        pending_ = false;
         for (bool again = true; again;) {
             recorder.ops.clear();
             paintWindow(recording::window());
@@ -160,15 +177,16 @@ private:
     void settle() {
         if (fake::platform.repaints == 0) return;
         fake::platform.repaints = 0;
-        if (spare_ && frameAlreadyShown(recorder.clientWidth, recorder.clientHeight)) {
+        if (spare_ && frameAlreadyShown(recorder.clientWidth, recorder.clientHeight, pending_)) {
             ++spared_;
             return;
         }
-        paint();
+        pending_ = true;
     }
 
     std::mt19937 random_;
     bool spare_;
+    bool pending_ = false;  // a paint asked for or due, not yet drawn
     std::vector<Op> screen_;
     int spared_ = 0;
 };
@@ -179,7 +197,7 @@ std::vector<Step> play(std::uint32_t seed, bool spare, int events, int* spared =
     steps.reserve(events);
     for (int i = 0; i < events; ++i) {
         const std::string name = run.event();
-        steps.push_back({name, stateOf(), run.screen()});
+        steps.push_back({name, run.settled(), stateOf(), run.screen()});
     }
     if (spared) *spared = run.spared();
     return steps;
@@ -190,10 +208,13 @@ void expectSameRuns(std::uint32_t seed, int events) {
     const std::vector<Step> always = play(seed, false, events);
     int spared = 0;
     const std::vector<Step> sparing = play(seed, true, events, &spared);
+    int compared = 0;
     for (int i = 0; i < events; ++i) {
         const Step& a = always[i];
         const Step& b = sparing[i];
         ASSERT_EQ(a.event, b.event);
+        if (!a.settled || !b.settled) continue;  // a paint is on its way: the window is not final yet
+        ++compared;
         ASSERT_EQ(a.state, b.state) << "state after event " << i << " (" << a.event << "), seed " << seed;
         ASSERT_EQ(a.screen.size(), b.screen.size()) << "frame after event " << i << " (" << a.event << "), seed " << seed;
         for (std::size_t k = 0; k < a.screen.size(); ++k) {
@@ -201,12 +222,13 @@ void expectSameRuns(std::uint32_t seed, int events) {
                 << "operation " << k << " of the frame after event " << i << " (" << a.event << "), seed " << seed;
         }
     }
-    // The test means something only if repaints were spared, and not all of them.
-    EXPECT_GT(spared, events / 20) << "seed " << seed;
+    // The test means something only if repaints were spared, and not all of them, and the runs met often.
+    EXPECT_GT(spared, events / 60) << "seed " << seed;
+    EXPECT_GT(compared, events / 4) << "seed " << seed;
 }
 
 TEST(ShownFrame, SparedRepaintsChangeNothingSeen) {
-    for (std::uint32_t seed : {1u, 2u, 3u}) expectSameRuns(seed, 3000);
+    for (std::uint32_t seed : {4u, 6u, 11u}) expectSameRuns(seed, 3000);  // each catches a spared paint due
     const auto seed = static_cast<std::uint32_t>(std::time(nullptr));  // a new stream every run
     std::printf("shown frame: random seed %u\n", static_cast<unsigned>(seed));
     expectSameRuns(seed, 3000);
@@ -226,18 +248,18 @@ TEST(ShownFrame, RestingPointerIsSparedButItsPanelStays) {
     driver::finishRoll();
     driver::moveTo(driver::onCategory(kChance));
     hoverPass();
-    EXPECT_FALSE(frameAlreadyShown(511, 446)) << "the pointer moved: a new frame";
+    EXPECT_FALSE(frameAlreadyShown(511, 446, false)) << "the pointer moved: a new frame";
     paintWindow(recording::window());
     hoverPass();
     ASSERT_EQ(gameState.game.categoryPanelLit, 1);
-    EXPECT_TRUE(frameAlreadyShown(511, 446));
+    EXPECT_TRUE(frameAlreadyShown(511, 446, false));
     EXPECT_EQ(gameState.game.categoryPanelLit, 0) << "cleared as the paint clears it";
     hoverPass();
-    EXPECT_FALSE(frameAlreadyShown(512, 446)) << "another client size: a new frame";
+    EXPECT_FALSE(frameAlreadyShown(512, 446, false)) << "another client size: a new frame";
     gameState.drawing.backgroundMode = 2;
     paintWindow(recording::window());
     hoverPass();
-    EXPECT_FALSE(frameAlreadyShown(511, 446)) << "a background drawn over the last frame is never spared";
+    EXPECT_FALSE(frameAlreadyShown(511, 446, false)) << "a background drawn over the last frame is never spared";
 }
 
 }  // namespace

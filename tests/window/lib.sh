@@ -52,14 +52,24 @@ wait_for() {
   return 1
 }
 
-# launch_game [ARGS...]: starts the game from another folder than its own, in the background.
+# launch_game [ARGS...]: starts the game from another folder than its own, in the background. What it
+# prints is kept in game.log, every run of the scenario after the other.
 launch_game() {
   if [ "$front" = windows ]; then
-    (cd "$work" && exec "$WINE_LOADER" "$program" "$@" >"$work/game.log" 2>&1) &
+    (cd "$work" && exec "$WINE_LOADER" "$program" "$@" >>"$work/game.log" 2>&1) &
   else
-    (cd "$work" && exec "$program" "$@" >"$work/game.log" 2>&1) &
+    (cd "$work" && exec "$program" "$@" >>"$work/game.log" 2>&1) &
   fi
   game_pid=$!
+}
+
+# A toolkit warning or critical is a fault of the game, whatever the scenario checks.
+check_quiet() {
+  [ -f "$work/game.log" ] || return 0
+  if grep -Eq -- '-(WARNING|CRITICAL) \*\*' "$work/game.log"; then
+    grep -E -- '-(WARNING|CRITICAL) \*\*' "$work/game.log" | head -n 5 >&2
+    fail "the game printed a warning or a critical"
+  fi
 }
 
 # start_game [ARGS...]: launches the game and waits for its window.
@@ -182,9 +192,9 @@ answer_box() {
 
 no_box() { ! xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; }
 
-# Waits for the game to end and checks its exit code.
+# expect_exit [CODE [SECONDS]]: waits for the game to end (10 s at most) and checks its exit code.
 expect_exit() {
-  local code=0 tries=100
+  local code=0 tries=$(( ${2:-10} * 10 ))
   while kill -0 "$game_pid" 2>/dev/null && [ $tries -gt 0 ]; do sleep 0.1; tries=$((tries - 1)); done
   kill -0 "$game_pid" 2>/dev/null && fail "the game did not end"
   wait "$game_pid" || code=$?
@@ -213,6 +223,7 @@ write_save() {
 }
 
 finish() {
+  check_quiet
   if [ "$front" = windows ]; then
     "$WINE_SERVER" -k 2>/dev/null
     "$WINE_SERVER" -w 2>/dev/null

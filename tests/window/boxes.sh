@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Escape and the title bar's close button (alt+F4, through the window manager) on each kind of box: an
+# OK box ends as OK, an OK/Cancel box as Cancel, a Yes/No box stays open until Yes or No. Closing the
+# main window under an open question saves the state, ends the game with 0 at once and leaves no box.
+. "$(dirname "$0")/lib.sh"
+
+# The box of an older saved state (OK), before the window.
+write_save 0 0 3 50 0 1 5 0 1 0
+launch_game
+answer_box 10 Escape
+no_box 10 || fail "Escape left the OK box open"
+wait_for find_window 20 || fail "no window after Escape on the OK box"
+measure_window
+sleep 1
+
+# The warning before a zero in "Cinquor" (OK/Cancel): Escape and the close button both cancel the write.
+cinquor_written() { screenshot "$work/shot.png"; [ "$(count_colour "$work/shot.png" 400 240 72 22 808080)" -gt 20 ]; }
+for close in Escape alt+F4; do
+  click_board 435 250
+  answer_box 'Attention!' "$close"
+  no_box 'Attention!' || fail "$close left the warning open"
+  move_board 250 120
+  cinquor_written && fail "$close on the warning wrote Cinquor"
+done
+
+# A game under way: "Chance" written (its warning, if the dice are poor, answered OK).
+click_board 335 250
+find_box 'Attention!' >/dev/null && answer_box 'Attention!' Return
+
+# The quit question (Yes/No): neither Escape nor the close button answers it.
+key q
+for close in Escape alt+F4; do
+  answer_box Attention "$close"
+  sleep 0.5
+  find_box Attention >/dev/null || fail "$close closed the Yes/No box"
+done
+answer_box Attention "$no_key"
+no_box Attention || fail "No left the question open"
+find_window || fail "No to Quitter closed the window"
+
+# The main window closed under the open question.
+key q
+find_box Attention >/dev/null || fail "no quit question"
+focus
+xdotool key alt+F4
+expect_exit 0 2
+no_box Attention || fail "the question outlived the game"
+[ "$(save_size)" -eq 44 ] || fail "saved state of $(save_size) bytes"
+[ "$(save_value 6)" = 6 ] || fail "games played $(save_value 6)"
+finish
