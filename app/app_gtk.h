@@ -20,6 +20,14 @@ void settleRepaintRequest();
 // Tells assistive technologies the board's status line when it changed. Run at the end of every event.
 void announceStatusLine();
 
+// Ends the run as closing the main window does: the state saved once, the window gone, the process ended.
+void endGame();
+
+// The display is lost (an X session ends): the record is kept without a word, and the process ends with
+// 0. watchForDisplayLoss makes X call it rather than GTK's own end with 1.
+[[noreturn]] void displayLost();
+void watchForDisplayLoss();
+
 // Builds, decorates and shows the main window; false when it could not be made.
 bool createMainWindow();
 

@@ -1,4 +1,6 @@
 // main_gtk.cpp -- main on Linux: the working folder, the saved state and configuration, the window, the loop.
+#include <glib-unix.h>
+#include <signal.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -29,7 +31,21 @@ void enterProgramFolder(const char* argument0) {
     if (!error && program.has_parent_path()) std::filesystem::current_path(program.parent_path(), error);
 }
 
+// The end of a session: a log-out sends SIGHUP or SIGTERM, a terminal's ^C SIGINT. The state is saved as
+// when the window is closed. Before the window exists nothing has changed yet: the run just ends.
+gboolean sessionEnds(gpointer) {
+    if (gtkShell.window) endGame();
+    std::exit(0);
+}
+
 }  // namespace
+
+// The display went away (a log-out from an X session): nothing can be shown any more, and GTK would end the
+// process with 1. The record is kept first.
+void displayLost() {
+    if (gtkShell.window) writeSavedStateQuietly();
+    _exit(0);
+}
 
 int main(int argc, char** argv) {
     // Without a display there is no window to make: said once, in the player's language, and the run
@@ -39,6 +55,8 @@ int main(int argc, char** argv) {
                      utf8FromWindows1252("Le cinquor : pas d'écran graphique, le jeu ne peut pas s'ouvrir.").c_str());
         return 0;
     }
+    for (int signal : {SIGTERM, SIGHUP, SIGINT}) g_unix_signal_add(signal, sessionEnds, nullptr);
+    watchForDisplayLoss();
     if (argc > 0) enterProgramFolder(argv[0]);
     if (argc > 1 && std::strlen(argv[1]) < sizeof configPath) {
         std::strcpy(configPath, argv[1]);
@@ -50,6 +68,7 @@ int main(int argc, char** argv) {
 
     gameState.shell.timerChanged = 0;
     std::srand(static_cast<unsigned>(std::time(nullptr)));
+    removeLeftovers();
     loadSavedState();
     readConfiguration(configPath);
     createFonts();

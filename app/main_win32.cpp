@@ -95,6 +95,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     LoadStringA(instance, IDS_TITLE, gameState.shell.windowTitle, sizeof gameState.shell.windowTitle);
     LoadStringA(instance, IDS_CLASS, gameState.shell.windowClassName, sizeof gameState.shell.windowClassName);
     registerWindowClass(instance);
+    removeLeftovers();
     loadSavedState();
     readConfiguration(configPath);
     createFonts();

@@ -1,6 +1,11 @@
 // platform_gtk.cpp -- what the rules and the shell ask of Linux: repaints, the warning box, random numbers,
 // the process's number, and the saved-state file's home under the XDG data folder.
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/file.h>
 #include <unistd.h>
+
+#include <cerrno>
 
 #include <cstdio>
 #include <cstdlib>
@@ -69,6 +74,52 @@ std::filesystem::path savedStatePath() {
 
 // No earlier version kept its record on Linux.
 std::filesystem::path legacySavedStatePath() { return {}; }
+
+namespace {
+
+// fsync of what `path` names, opened with `flags`; false when it cannot be opened or flushed.
+bool syncPath(const std::filesystem::path& path, int flags) {
+    const int fd = ::open(path.c_str(), flags | O_CLOEXEC);
+    if (fd < 0) return false;
+    int result;
+    do {
+        result = ::fsync(fd);
+    } while (result != 0 && errno == EINTR);
+    ::close(fd);
+    return result == 0;
+}
+
+}  // namespace
+
+bool flushFile(const std::filesystem::path& path) { return syncPath(path, O_RDONLY); }
+
+bool flushFolder(const std::filesystem::path& folder) { return syncPath(folder, O_RDONLY | O_DIRECTORY); }
+
+// An advisory lock on a file of its own beside the record; a copy that dies releases it with its end.
+void* lockFile(const std::filesystem::path& path) {
+    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    if (fd < 0) return nullptr;
+    int result;
+    do {
+        result = ::flock(fd, LOCK_EX);
+    } while (result != 0 && errno == EINTR);
+    if (result != 0) {
+        ::close(fd);
+        return nullptr;
+    }
+    return new int(fd);
+}
+
+void unlockFile(void* lock) {
+    if (!lock) return;
+    int* fd = static_cast<int*>(lock);
+    ::close(*fd);  // closing releases the lock
+    delete fd;
+}
+
+bool processRunning(unsigned long number) {
+    return ::kill(static_cast<pid_t>(number), 0) == 0 || errno == EPERM;
+}
 
 // rename() puts the complete file in place in one step, whatever was there.
 bool replaceFile(const std::filesystem::path& from, const std::filesystem::path& to) {

@@ -4,9 +4,12 @@
 #include <cstdio>
 #include <fstream>
 #include <string>
+#include <vector>
 #include <system_error>
 
 #include "app/message_box.h"
+#include "config/configuration.h"
+#include "game/int32.h"
 #include "game/platform.h"
 
 namespace {
@@ -40,29 +43,76 @@ bool holdsCompleteRecord(const std::filesystem::path& path) {
     return readSaveFile(path, bytes, size) && size == kSaveFileSize;
 }
 
-// Writes the complete new file beside the old one, then puts it in its place. The temporary file is
-// removed only while a complete file is in place: after a half-done replace it may be the only copy.
-bool replaceSaveFile(const std::filesystem::path& path, const unsigned char* bytes) {
+// Makes the folders of `folder` that are missing, and flushes each new one's entry in its parent.
+bool makeFolders(const std::filesystem::path& folder) {
     std::error_code error;
-    if (path.has_parent_path()) std::filesystem::create_directories(path.parent_path(), error);
-    const std::filesystem::path temporary = temporarySavePath(path);
-    bool written = false;
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (out) {
-            out.write(reinterpret_cast<const char*>(bytes), kSaveFileSize);
-            out.flush();
-            out.close();
-            written = !out.fail();
-        }
-    }
-    if (!written) {
-        std::filesystem::remove(temporary, error);  // incomplete: worth nothing
+    if (folder.empty() || std::filesystem::is_directory(folder, error)) return true;
+    if (!makeFolders(folder.parent_path())) return false;
+    if (!std::filesystem::create_directory(folder, error) && !std::filesystem::is_directory(folder, error)) {
         return false;
     }
-    if (replaceFile(temporary, path) || moveFileOver(temporary, path)) return true;
+    return flushFolder(folder.has_parent_path() ? folder.parent_path() : ".");
+}
+
+bool writeBytes(const std::filesystem::path& path, const unsigned char* bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    if (!out) return false;
+    out.write(reinterpret_cast<const char*>(bytes), kSaveFileSize);
+    out.close();
+    return !out.fail();
+}
+
+// Writes the complete new file beside the old one, flushes it to the disk, puts it in the old one's place
+// and flushes the folder, so that a crash at any moment leaves the old record or the new one, never an
+// empty file. The temporary file is removed only while a complete file is in place: after a half-done
+// replace it may be the only copy.
+bool replaceSaveFile(const std::filesystem::path& path, const unsigned char* bytes) {
+    std::error_code error;
+    const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
+    makeFolders(path.parent_path());  // a failure shows in the write
+    const std::filesystem::path temporary = temporarySavePath(path);
+    if (!writeBytes(temporary, bytes) || !flushFile(temporary)) {
+        std::filesystem::remove(temporary, error);  // not safely on the disk: worth nothing
+        return false;
+    }
+    if (replaceFile(temporary, path) || moveFileOver(temporary, path)) return flushFolder(folder);
     if (holdsCompleteRecord(path)) std::filesystem::remove(temporary, error);
     return false;
+}
+
+std::filesystem::path lockPath(const std::filesystem::path& path) {
+    std::filesystem::path lock = path;
+    lock += ".lock";
+    return lock;
+}
+
+bool isHonest(std::int32_t mark) { return mark != 1; }  // the board marks a record only when it is 1
+
+constexpr int kRecord = 1;
+constexpr int kRecordCheated = 4;
+constexpr int kGamesPlayed = 6;
+
+// The number of the process that left `name`, when it reads prefix + digits + suffix; 0 otherwise.
+unsigned long leftBy(const std::string& name, const std::string& prefix, const std::string& suffix) {
+    if (name.size() <= prefix.size() + suffix.size() || name.compare(0, prefix.size(), prefix) != 0 ||
+        name.compare(name.size() - suffix.size(), suffix.size(), suffix) != 0) {
+        return 0;
+    }
+    const std::string digits = name.substr(prefix.size(), name.size() - prefix.size() - suffix.size());
+    if (digits.size() > 9 || digits.find_first_not_of("0123456789") != std::string::npos) return 0;
+    return std::stoul(digits);
+}
+
+// The files in `folder` named prefix + a process number + suffix whose process no longer runs.
+std::vector<std::filesystem::path> leftoversIn(const std::filesystem::path& folder, const std::string& prefix,
+                                               const std::string& suffix) {
+    std::vector<std::filesystem::path> found;
+    std::error_code error;
+    for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        const unsigned long number = leftBy(it->path().filename().string(), prefix, suffix);
+        if (number != 0 && number != processNumber() && !processRunning(number)) found.push_back(it->path());
+    }
+    return found;
 }
 
 }  // namespace
@@ -110,12 +160,63 @@ void loadSavedState() {
     *kFields[kSaveValueCount - 1] = count == kSaveValueCount ? record.values[kSaveValueCount - 1] : 1;
 }
 
-void writeSavedState(void* mainWindow) {
-    SaveRecord& record = gameState.shell.saveRecord;
-    for (int i = 0; i < kSaveValueCount; ++i) record.values[i] = *kFields[i];
+SaveRecord mergeSaveRecords(const SaveRecord& disk, const SaveRecord& known, const SaveRecord& mine) {
+    SaveRecord merged = mine;
+    const std::int32_t* d = disk.values;
+    const std::int32_t* k = known.values;
+    const bool recordChanged = d[kRecord] != k[kRecord] || d[kRecordCheated] != k[kRecordCheated];
+    // A record this run cleared stays cleared, unless another copy made a new one meanwhile.
+    if (recordChanged && (d[kRecord] > mine.values[kRecord] ||
+                          (d[kRecord] == mine.values[kRecord] && isHonest(d[kRecordCheated])))) {
+        merged.values[kRecord] = d[kRecord];
+        merged.values[kRecordCheated] = d[kRecordCheated];
+    }
+    merged.values[kGamesPlayed] = int32::add(d[kGamesPlayed], int32::sub(mine.values[kGamesPlayed], k[kGamesPlayed]));
+    return merged;
+}
+
+bool writeSavedStateQuietly() {
+    SaveRecord mine;
+    for (int i = 0; i < kSaveValueCount; ++i) mine.values[i] = *kFields[i];
+    const std::filesystem::path path = savedStatePath();
+    makeFolders(path.parent_path());  // where the lock goes too
+    SaveRecord& known = gameState.shell.saveRecord;  // the file as this run last read or wrote it
+    void* lock = lockFile(lockPath(path));
     unsigned char bytes[kSaveFileSize];
-    encodeSaveRecord(record, bytes);
-    if (!replaceSaveFile(savedStatePath(), bytes)) {
+    std::size_t size = 0;
+    SaveRecord disk;
+    const SaveRecord merged = readSaveFile(path, bytes, size) && decodeSaveRecord(bytes, size, disk) == kSaveValueCount
+                                  ? mergeSaveRecords(disk, known, mine)
+                                  : mine;
+    encodeSaveRecord(merged, bytes);
+    const bool saved = replaceSaveFile(path, bytes);
+    if (saved) known = merged;
+    unlockFile(lock);
+    return saved;
+}
+
+void writeSavedState(void* mainWindow) {
+    if (!writeSavedStateQuietly()) {
         showMessageBox(mainWindow, "Pas pu enregistrer", "Oups...", kBoxOk | kBoxIconError);
+    }
+}
+
+void removeLeftovers() {
+    std::error_code error;
+    const std::filesystem::path save = savedStatePath();
+    const std::filesystem::path folder = save.has_parent_path() ? save.parent_path() : ".";
+    const std::string savePrefix = save.filename().string() + ".";
+    for (const std::filesystem::path& temporary : leftoversIn(folder, savePrefix, ".tmp")) {
+        // A copy that died between its replace and its clean-up may have left the only complete record.
+        if (!holdsCompleteRecord(save) && holdsCompleteRecord(temporary) && moveFileOver(temporary, save)) continue;
+        std::filesystem::remove(temporary, error);
+    }
+    for (const std::filesystem::path& script : leftoversIn(".", kScriptFilePrefix, ".txt")) {
+        std::filesystem::remove(script, error);
+    }
+    const std::filesystem::path temporaryFolder = std::filesystem::temp_directory_path(error);
+    if (error) return;
+    for (const std::filesystem::path& script : leftoversIn(temporaryFolder, kTemporaryScriptFilePrefix, ".txt")) {
+        std::filesystem::remove(script, error);
     }
 }

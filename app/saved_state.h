@@ -20,10 +20,34 @@ void loadSavedState();
 // Writes the saved state when the main window goes. The old file is replaced only by a complete new one;
 // on any failure the player is told, with `mainWindow` owning the box, and the old file stays as it was.
 void writeSavedState(void* mainWindow);
+// The same without a word to the player, for an end that can show nothing (the display is gone); false
+// when the file could not be written.
+bool writeSavedStateQuietly();
+
+// What a save writes when another copy of the game saved since this run last read or wrote the file:
+// `disk` is the file now, `known` the file as this run last saw it, `mine` this run's values. The higher
+// record stays, with its own mark (on a tie, an honest one), the games count is the one on disk plus the
+// games this run added, and the settings are this run's.
+SaveRecord mergeSaveRecords(const SaveRecord& disk, const SaveRecord& known, const SaveRecord& mine);
+
+// At start-up, the files that copies of the game no longer running left behind: their temporary saves
+// (one that holds the only complete record is put in its place) and their script files.
+void removeLeftovers();
 
 // Where the file lives, supplied by the platform.
 std::filesystem::path savedStatePath();        // written there, and read there first
 std::filesystem::path legacySavedStatePath();  // read when the first does not exist; never written
+// Flushes the content of the file at `path` to the disk; false when it could not.
+bool flushFile(const std::filesystem::path& path);
+// Flushes a folder's entries (a file moved into it, a folder made in it) to the disk; false when it could
+// not.
+bool flushFolder(const std::filesystem::path& folder);
+// Serialises the saves of copies of the game running at once: waits for the lock file `path`, and gives
+// a handle to unlock it with; null when no lock can be had (the save goes on without it).
+void* lockFile(const std::filesystem::path& path);
+void unlockFile(void* lock);
+// Whether the process of that number still runs.
+bool processRunning(unsigned long number);
 // Moves the complete file `from` over `to` in one step; false when it could not. A failure may still
 // have moved or removed `to` (Windows' ReplaceFile can leave either), never `from`.
 bool replaceFile(const std::filesystem::path& from, const std::filesystem::path& to);

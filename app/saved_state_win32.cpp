@@ -26,6 +26,42 @@ std::filesystem::path savedStatePath() {
 // Where earlier versions kept it; still read so that an old record is not lost.
 std::filesystem::path legacySavedStatePath() { return L"C:\\dezo.sav"; }
 
+bool flushFile(const std::filesystem::path& path) {
+    const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    const bool flushed = FlushFileBuffers(file) != 0;
+    CloseHandle(file);
+    return flushed;
+}
+
+// NTFS journals its folders: a replace or a write-through move is durable once it returns.
+bool flushFolder(const std::filesystem::path&) { return true; }
+
+// The lock file opened for this process alone: another copy waits until it is closed.
+void* lockFile(const std::filesystem::path& path) {
+    for (int tries = 0; tries < 200; ++tries) {  // a save takes milliseconds: two seconds at most
+        const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file != INVALID_HANDLE_VALUE) return file;
+        if (GetLastError() != ERROR_SHARING_VIOLATION) return nullptr;
+        Sleep(10);
+    }
+    return nullptr;
+}
+
+void unlockFile(void* lock) {
+    if (lock) CloseHandle(static_cast<HANDLE>(lock));
+}
+
+bool processRunning(unsigned long number) {
+    const HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, static_cast<DWORD>(number));
+    if (!process) return GetLastError() == ERROR_ACCESS_DENIED;  // it runs, as another user's
+    const bool running = WaitForSingleObject(process, 0) == WAIT_TIMEOUT;
+    CloseHandle(process);
+    return running;
+}
+
 bool replaceFile(const std::filesystem::path& from, const std::filesystem::path& to) {
     if (GetFileAttributesW(to.c_str()) != INVALID_FILE_ATTRIBUTES) {
         return ReplaceFileW(to.c_str(), from.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,

@@ -129,10 +129,12 @@ bool confirmLeavingGame(const char* question) {
     return showMessageBox(nullptr, question, "Attention", kBoxYesNo | kBoxIconExclamation) != kAnswerNo;
 }
 
+}  // namespace
+
 // The end of the run, however it comes: the state is saved once and the window goes. Under an open box
 // the rules that asked it are still waiting on the stack, and would go on with a board that is gone:
 // the process ends here instead, as the box's owner has.
-void closeGame() {
+void endGame() {
     static bool closing = false;
     if (closing) return;  // a second close request while the "Oups..." box is open
     closing = true;
@@ -149,6 +151,8 @@ void closeGame() {
     }
     gtk_main_quit();
 }
+
+namespace {
 
 // The window back at the size whose client area shows the board pixel for pixel.
 void restoreBoardSize() {
@@ -178,7 +182,7 @@ void command(int id, Toggle toggle) {
             }
             break;
         case IDM_QUIT:
-            if (confirmLeavingGame("Cette partie n'est pas terminée! Voulez-vous vraiment quitter?")) closeGame();
+            if (confirmLeavingGame("Cette partie n'est pas terminée! Voulez-vous vraiment quitter?")) endGame();
             break;
         case IDM_INITIAL: restoreBoardSize(); break;
         case IDM_BACKGROUND:
@@ -291,7 +295,7 @@ gboolean keyPressed(GtkWidget* window, GdkEventKey* event, gpointer) {
 }
 
 gboolean deleted(GtkWidget*, GdkEvent*, gpointer) {
-    closeGame();  // the close box asks nothing
+    endGame();  // the close box asks nothing
     return TRUE;
 }
 

@@ -95,6 +95,10 @@ LRESULT dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
             writeSavedState(window);
             PostQuitMessage(0);
             return 0;
+        case WM_ENDSESSION:
+            // A log-off or shut-down: Windows ends the program after this message, without WM_DESTROY.
+            if (wParam) writeSavedState(window);
+            return 0;
         case WM_PAINT:
             paintWindow(window);  // beginFrame, then paintBoard
             return 0;

@@ -13,21 +13,24 @@
 #include "game/game_state.h"
 #include "game/platform.h"
 
-const char kScriptFileName[] = "instr.txt";
+const char kScriptFilePrefix[] = "instr-";
+const char kTemporaryScriptFilePrefix[] = "cinquor-instr-";
+
+std::string scriptFileName() { return kScriptFilePrefix + std::to_string(processNumber()) + ".txt"; }
 
 namespace {
 
-std::string scriptFile = kScriptFileName;
+std::string scriptFile;  // empty until chosen
 
-// Creates the script file: in the current folder, else in the temporary folder under a name of this
-// process's own. Null when neither can be written.
+// Creates the script file: in the current folder, else in the temporary folder. Null when neither can
+// be written.
 std::FILE* createScriptFile() {
-    scriptFile = kScriptFileName;
-    if (std::FILE* file = std::fopen(kScriptFileName, "wb")) return file;
+    scriptFile = scriptFileName();
+    if (std::FILE* file = std::fopen(scriptFile.c_str(), "wb")) return file;
     std::error_code error;
     const std::filesystem::path folder = std::filesystem::temp_directory_path(error);
     if (error) return nullptr;
-    scriptFile = (folder / ("cinquor-instr-" + std::to_string(processNumber()) + ".txt")).string();
+    scriptFile = (folder / (kTemporaryScriptFilePrefix + std::to_string(processNumber()) + ".txt")).string();
     return std::fopen(scriptFile.c_str(), "wb");
 }
 
@@ -118,7 +121,10 @@ void writeScriptLine(std::FILE* script, const char* line) {
 
 }  // namespace
 
-const char* scriptFilePath() { return scriptFile.c_str(); }
+const char* scriptFilePath() {
+    if (scriptFile.empty()) scriptFile = scriptFileName();
+    return scriptFile.c_str();
+}
 
 void normaliseLine(char* line) {
     bool quoted = false;

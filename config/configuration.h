@@ -1,12 +1,17 @@
 // configuration.h -- the configuration file: settings, includes, and the decoration lines it passes on.
 #pragma once
 
-// The script file that receives every line that sets nothing, in the current folder.
-extern const char kScriptFileName[];
+#include <string>
 
-// The script file of this run: kScriptFileName, or, when the current folder cannot be written (a game
-// unpacked where the player may not write), a file of this process's own in the temporary folder.
-// Chosen by readConfiguration; the decoration script reads it and deletes it.
+// The script file that receives every line that sets nothing: in the current folder, prefix + this
+// process's number + ".txt", so that two copies of the game started together never share one; or, when
+// the current folder cannot be written, the second prefix in the temporary folder.
+extern const char kScriptFilePrefix[];           // "instr-"
+extern const char kTemporaryScriptFilePrefix[];  // "cinquor-instr-"
+std::string scriptFileName();                     // "instr-<number>.txt"
+
+// The script file of this run, chosen by readConfiguration; the decoration script reads it and deletes
+// it. Before any configuration was read, scriptFileName().
 const char* scriptFilePath();
 
 // Lower-cases A-Z, folds é ê à â, deletes blanks, tabs and underscores; text inside double quotes stays

@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::check(s.textegras == 0 || s.textegras == 1, "textegras is yes or no");
     fuzz::check(s.filtrage == 0 || s.filtrage == 1, "filtrage is yes or no");
     // Every line of the script file is a normalised line of at most 998 characters.
-    std::ifstream script(kScriptFileName, std::ios::binary);
+    std::ifstream script(scriptFileName(), std::ios::binary);
     std::string line;
     while (std::getline(script, line)) fuzz::check(line.size() <= 999, "script lines are cut at 998");
     return 0;

@@ -11,14 +11,14 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     fuzz::freshProgram();
-    writeFile(kScriptFileName, fuzz::firstPart(data, size));
+    writeFile(scriptFileName(), fuzz::firstPart(data, size));
     writeFile("inc.txt", fuzz::secondPart(data, size));
     Surface* background = createMemorySurface(nullptr);
     runDecorationScript(background);
     const recording::Recorder& r = recording::recorder;
     fuzz::check(r.liveFonts.empty(), "every font the script made is released");
     fuzz::check(r.surfaces.at(recording::id(background)).font == 1, "the surface has its own font back");
-    fuzz::check(!std::filesystem::exists(kScriptFileName), "the script file is deleted");
+    fuzz::check(!std::filesystem::exists(scriptFileName()), "the script file is deleted");
     for (const recording::Op& op : r.ops) {
         if (op.kind == recording::Kind::Text) fuzz::check(op.text.size() <= 998, "texts fit in a line");
         // The recorder's width and height wrap at 32 bits; a fill is drawn only when right > left and

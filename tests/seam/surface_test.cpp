@@ -97,7 +97,7 @@ TEST_F(Surfaces, DecorationsLandOnTheBackground) {
     }
     EXPECT_GT(white, 5);
     EXPECT_GT(black, 5);
-    EXPECT_FALSE(std::filesystem::exists(kScriptFileName));
+    EXPECT_FALSE(std::filesystem::exists(scriptFileName()));
 }
 
 // Each highlight mode on a board of one colour, read back pixel by pixel.

@@ -31,14 +31,14 @@ protected:
     std::string configure(const std::string& text) {
         writeFile("Config.txt", text);
         readConfiguration("Config.txt");
-        return readFile(kScriptFileName);
+        return readFile(scriptFileName());
     }
     void runScript(const std::string& text) {
-        writeFile(kScriptFileName, text);
+        writeFile(scriptFileName(), text);
         background = createMemorySurface(nullptr);
         runDecorationScript(background);
         EXPECT_TRUE(recording::recorder.liveFonts.empty());
-        EXPECT_FALSE(std::filesystem::exists(kScriptFileName));
+        EXPECT_FALSE(std::filesystem::exists(scriptFileName()));
     }
     TempDir dir;
     Surface* background = nullptr;

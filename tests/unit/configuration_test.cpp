@@ -20,7 +20,7 @@ protected:
     std::string read(const std::string& text, const char* name = "Config.txt") {
         writeFile(name, text);
         readConfiguration(name);
-        return readFile(kScriptFileName);
+        return readFile(scriptFileName());
     }
     TempDir dir;
     Settings& s = gameState.settings;
@@ -145,11 +145,11 @@ TEST_F(Configuration, StartValuesStandWithoutLines) {
 }
 
 TEST_F(Configuration, MissingFileChangesNothingAndLeavesAnEmptyScript) {
-    writeFile(kScriptFileName, "old decorations\r\n");
+    writeFile(scriptFileName(), "old decorations\r\n");
     readConfiguration("absent.txt");
     EXPECT_EQ(s.timer, 50);
-    EXPECT_TRUE(std::filesystem::exists(kScriptFileName));
-    EXPECT_EQ(readFile(kScriptFileName), "");
+    EXPECT_TRUE(std::filesystem::exists(scriptFileName()));
+    EXPECT_EQ(readFile(scriptFileName()), "");
 }
 
 TEST_F(Configuration, LinesThatSetNothingGoToTheScriptNormalised) {
@@ -347,7 +347,7 @@ TEST(ShippedLooks, EveryLineIsASettingACommandOrAComment) {
         readConfiguration("look.txt");
         EXPECT_STREQ(gameState.settings.imagefond, look.background);
         EXPECT_STREQ(gameState.settings.imagedes, look.dice);
-        std::istringstream script(readFile(kScriptFileName));
+        std::istringstream script(readFile(scriptFileName()));
         int commands = 0;
         for (std::string line; std::getline(script, line);) {
             if (!line.empty() && line.back() == '\r') line.pop_back();

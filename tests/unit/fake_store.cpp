@@ -12,7 +12,32 @@ Store store;
 std::filesystem::path savedStatePath() { return fake::store.path; }
 std::filesystem::path legacySavedStatePath() { return fake::store.legacyPath; }
 
+bool flushFile(const std::filesystem::path& path) {
+    fake::store.steps.push_back("flush file " + path.filename().string());
+    return !fake::store.fileFlushFails;
+}
+
+bool flushFolder(const std::filesystem::path& folder) {
+    fake::store.steps.push_back("flush folder " + folder.filename().string());
+    return !fake::store.folderFlushFails;
+}
+
+void* lockFile(const std::filesystem::path& path) {
+    fake::store.steps.push_back("lock " + path.filename().string());
+    return &fake::store;
+}
+
+void unlockFile(void*) { fake::store.steps.push_back("unlock"); }
+
+bool processRunning(unsigned long number) {
+    for (unsigned long n : fake::store.running) {
+        if (n == number) return true;
+    }
+    return false;
+}
+
 bool replaceFile(const std::filesystem::path& from, const std::filesystem::path& to) {
+    fake::store.steps.push_back("replace");
     ++fake::store.replacements;
     std::error_code error;
     switch (fake::store.replaceFailure) {
@@ -29,6 +54,7 @@ bool replaceFile(const std::filesystem::path& from, const std::filesystem::path&
 }
 
 bool moveFileOver(const std::filesystem::path& from, const std::filesystem::path& to) {
+    fake::store.steps.push_back("move");
     ++fake::store.moves;
     if (fake::store.moveFails) return false;
     std::error_code error;

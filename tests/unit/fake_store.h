@@ -2,6 +2,9 @@
 // replacement that can be told to fail in each of the ways the platform's can.
 #pragma once
 
+#include <string>
+#include <vector>
+
 namespace fake {
 
 // How the replace fails, when it does: leaving the old file, having removed it (Windows' error 1176), or
@@ -13,8 +16,12 @@ struct Store {
     const char* legacyPath = "old-dezo.sav";
     ReplaceFailure replaceFailure = ReplaceFailure::None;
     bool moveFails = false;
+    bool fileFlushFails = false;
+    bool folderFlushFails = false;
     int replacements = 0;
     int moves = 0;
+    std::vector<std::string> steps;         // "flush file NAME", "replace", "move", "flush folder NAME", "lock", "unlock"
+    std::vector<unsigned long> running;  // the other processes that run
 };
 
 extern Store store;

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "app/message_box.h"
 #include "config/configuration.h"
@@ -194,6 +195,7 @@ TEST_F(SavedState, FailedReplaceNeverDeletesTheOnlyCopy) {
         fake::store = fake::Store{};
         std::filesystem::remove_all("saves");
         saveFile(before);
+        loadSavedState();
         fake::store.replaceFailure = c.replace;
         fake::store.moveFails = c.moveFails;
         int window = 0;
@@ -215,6 +217,106 @@ TEST_F(SavedState, FailedReplaceNeverDeletesTheOnlyCopy) {
         if (c.oldCopy) {
             EXPECT_EQ(readFile(c.oldCopy), before);
         }
+    }
+}
+
+// The new file reaches the disk before it replaces the old one, and the folder that names it after; a
+// flush that fails is a failed save. Folders the save makes are flushed into their parents.
+TEST_F(SavedState, DurableSaveStepsInOrder) {
+    const std::string before = bytesOf({0, 99, 3, 50, 0, 1, 5, 0, 1, 0, 1});
+    struct Case {
+        const char* what;
+        bool fileFlushFails, folderFlushFails, saved;
+        std::vector<std::string> steps;
+    };
+    const Case cases[] = {
+        {"a good save", false, false, true,
+         {"lock dezo.sav.lock", "flush file dezo.sav.4242.tmp", "replace", "flush folder saves", "unlock"}},
+        {"the file cannot be flushed", true, false, false,
+         {"lock dezo.sav.lock", "flush file dezo.sav.4242.tmp", "unlock"}},
+        {"the folder cannot be flushed", false, true, false,
+         {"lock dezo.sav.lock", "flush file dezo.sav.4242.tmp", "replace", "flush folder saves", "unlock"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        fake::reset();
+        fake::store = fake::Store{};
+        saveFile(before);
+        loadSavedState();
+        fake::store.fileFlushFails = c.fileFlushFails;
+        fake::store.folderFlushFails = c.folderFlushFails;
+        gameState.game.record = 500;
+        writeSavedState(nullptr);
+        EXPECT_EQ(fake::store.steps, c.steps);
+        EXPECT_EQ(fake::platform.boxes.size(), c.saved ? 0u : 1u);
+        EXPECT_FALSE(std::filesystem::exists(temporarySavePath(fake::store.path)));
+        if (c.fileFlushFails) {
+            EXPECT_EQ(readFile(fake::store.path), before);
+        }
+    }
+    fake::store = fake::Store{};
+    fake::store.path = "deep/er/dezo.sav";
+    writeSavedState(nullptr);
+    EXPECT_EQ(fake::store.steps, (std::vector<std::string>{"flush folder .", "flush folder deep", "lock dezo.sav.lock",
+                                                           "flush file dezo.sav.4242.tmp", "replace",
+                                                           "flush folder er", "unlock"}));
+}
+
+// Two copies of the game on one saved state: whichever quits last keeps what the other saved.
+TEST(MergeSaveRecords, HigherRecordWithItsMarkGamesAddedSettingsOfThisRun) {
+    const auto record = [](std::int32_t best, std::int32_t cheated, std::int32_t games, std::int32_t rolls) {
+        SaveRecord r;
+        r.values[1] = best;
+        r.values[4] = cheated;
+        r.values[6] = games;
+        r.values[2] = rolls;
+        return r;
+    };
+    const struct {
+        const char* what;
+        SaveRecord disk, known, mine, merged;
+    } cases[] = {
+        {"nobody else saved", record(90, 0, 5, 3), record(90, 0, 5, 3), record(120, 1, 7, 4), record(120, 1, 7, 4)},
+        {"the other's record is higher", record(300, 1, 6, 3), record(90, 0, 5, 3), record(120, 0, 7, 4),
+         record(300, 1, 8, 4)},
+        {"this run's record is higher", record(100, 0, 6, 3), record(90, 0, 5, 3), record(120, 1, 7, 4),
+         record(120, 1, 8, 4)},
+        {"a tie keeps the honest mark", record(120, 0, 6, 3), record(90, 0, 5, 3), record(120, 1, 6, 4),
+         record(120, 0, 7, 4)},
+        {"a record cleared here stays cleared", record(90, 0, 5, 3), record(90, 0, 5, 3), record(0, 0, 6, 3),
+         record(0, 0, 6, 3)},
+        {"counts wrap at 32 bits", record(0, 0, 2147483647, 3), record(0, 0, 5, 3), record(0, 0, 6, 3),
+         record(0, 0, -2147483647 - 1, 3)},
+    };
+    for (const auto& c : cases) {
+        const SaveRecord merged = mergeSaveRecords(c.disk, c.known, c.mine);
+        for (int i = 0; i < kSaveValueCount; ++i) EXPECT_EQ(merged.values[i], c.merged.values[i]) << c.what << ", value " << i;
+    }
+}
+
+// A start clears what copies that no longer run left: their temporary saves, unless one holds the only
+// complete record, which takes its place, and their script files. A running copy's files stay.
+TEST_F(SavedState, LeftoversOfCopiesThatNoLongerRun) {
+    const std::string record = bytesOf({0, 99, 3, 50, 0, 1, 5, 0, 1, 0, 1});
+    std::filesystem::create_directories("saves");
+    writeFile("saves/dezo.sav.111.tmp", record);  // its copy died before it could replace
+    writeFile("saves/dezo.sav.112.tmp", "");       // its copy died while writing
+    writeFile("saves/dezo.sav.222.tmp", record);   // its copy runs
+    writeFile("instr-333.txt", "x");
+    writeFile("instr-222.txt", "x");
+    writeFile("instr-4242.txt", "x");  // this process's own
+    writeFile("instr-12ab.txt", "x");  // not a script file of the game
+    const std::filesystem::path foreign = std::filesystem::temp_directory_path() / "cinquor-instr-333.txt";
+    writeFile(foreign, "x");
+    fake::store.running = {222};
+    removeLeftovers();
+    EXPECT_EQ(readFile(fake::store.path), record) << "the only complete record took its place";
+    for (const char* gone : {"saves/dezo.sav.111.tmp", "saves/dezo.sav.112.tmp", "instr-333.txt"}) {
+        EXPECT_FALSE(std::filesystem::exists(gone)) << gone;
+    }
+    EXPECT_FALSE(std::filesystem::exists(foreign));
+    for (const char* kept : {"saves/dezo.sav.222.tmp", "instr-222.txt", "instr-4242.txt", "instr-12ab.txt"}) {
+        EXPECT_TRUE(std::filesystem::exists(kept)) << kept;
     }
 }
 

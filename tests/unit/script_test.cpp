@@ -24,7 +24,7 @@ protected:
     }
     // Runs `lines` as the script file onto the background surface.
     void run(const std::string& lines) {
-        writeFile(kScriptFileName, lines);
+        writeFile(scriptFileName(), lines);
         runDecorationScript(background);
     }
     int bg() const { return recording::id(background); }
@@ -57,12 +57,12 @@ TEST_F(Script, FillRect) {
     EXPECT_EQ(fills[2].x, 5);
     EXPECT_EQ(fills[2].y, 6);
     EXPECT_EQ(fills[2].colour, 0x0000FF00u);
-    EXPECT_FALSE(std::filesystem::exists(kScriptFileName)) << "the script file is deleted after the run";
+    EXPECT_FALSE(std::filesystem::exists(scriptFileName())) << "the script file is deleted after the run";
 }
 
 TEST_F(Script, GameFolderThatCannotBeWrittenUsesTheTemporaryFolder) {
     // A folder where the script file should be: the game's folder refuses it, even to an administrator.
-    std::filesystem::create_directory(kScriptFileName);
+    std::filesystem::create_directory(scriptFileName());
     writeFile("Config.txt", "FillRect(0;0;511;20;Bleu Roi)\n");
     readConfiguration("Config.txt");
     const std::filesystem::path script = scriptFilePath();
@@ -79,15 +79,15 @@ TEST_F(Script, GameFolderThatCannotBeWrittenUsesTheTemporaryFolder) {
     EXPECT_EQ(opsOf(Kind::FillRect)[0].colour, 0x00800000u);
     EXPECT_FALSE(std::filesystem::exists(script)) << "and the temporary script is deleted";
 
-    std::filesystem::remove(kScriptFileName);
+    std::filesystem::remove(scriptFileName());
     readConfiguration("Config.txt");  // a writable folder takes the script file back
-    EXPECT_STREQ(scriptFilePath(), kScriptFileName);
+    EXPECT_EQ(scriptFilePath(), scriptFileName());
 }
 
 TEST_F(Script, FillRectFromAConfigurationLine) {
     writeFile("Config.txt", "FillRect( 0 ; 0 ; 511 ; 20 ; Bleu Roi )\n");
     readConfiguration("Config.txt");
-    EXPECT_EQ(readFile(kScriptFileName), "fillrect(0;0;511;20;bleuroi)\r\n");
+    EXPECT_EQ(readFile(scriptFileName()), "fillrect(0;0;511;20;bleuroi)\r\n");
     runDecorationScript(background);
     ASSERT_EQ(opsOf(Kind::FillRect).size(), 1u);
     EXPECT_EQ(opsOf(Kind::FillRect)[0].colour, 0x00800000u);
@@ -196,7 +196,7 @@ TEST_F(Script, MissingIncludeEndsTheWholeScript) {
     writeFile("deco.txt", "fillrect(0;0;2;2;noir)\ninclude=absent.txt\nfillrect(0;0;3;3;noir)\n");
     run("fillrect(0;0;1;1;noir)\ninclude=deco.txt\nfillrect(0;0;5;5;noir)\n");
     EXPECT_EQ(opsOf(Kind::FillRect).size(), 2u);
-    EXPECT_FALSE(std::filesystem::exists(kScriptFileName));
+    EXPECT_FALSE(std::filesystem::exists(scriptFileName()));
 }
 
 TEST_F(Script, OnlyCommandsAtTheStartOfALineCount) {
