@@ -8,7 +8,7 @@ start_game essai.cfg
 sleep 0.5
 [ "$(board_pixel 250 5)" = "255,0,255" ] || fail "the decoration is not on the board: $(board_pixel 250 5)"
 is_felt "$(board_pixel 250 130)" || fail "the shipped Config.txt was read instead"
-[ -e "$game/instr.txt" ] && fail "instr.txt was not deleted"
+no_script_file || fail "the script file was not deleted"
 key q
 expect_exit 0
 [ "$(save_value 2)" = 4 ] || fail "lancers $(save_value 2)"

@@ -190,6 +190,22 @@ answer_box() {
   sleep 0.4
 }
 
+# No script file of the game (instr-<process>.txt) is left in its folder.
+no_script_file() { ! compgen -G "$game/instr-*.txt" >/dev/null; }
+
+# end_session: the player's session ends under the game: a signal (SIGTERM unless $1 names another) for
+# the Linux program, a log-off that Wine's wineboot announces to the Windows program.
+end_session() {
+  if [ "$front" = windows ]; then
+    "$WINE_LOADER" wineboot --end-session >>"$work/wineboot.log" 2>&1
+  else
+    kill -s "${1:-TERM}" "$game_pid"
+  fi
+}
+
+# The ids of the game's visible main windows, one a line.
+game_windows() { xdotool search --onlyvisible --name '^Le cinquor\.\.\.' 2>/dev/null; }
+
 no_box() { ! xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; }
 
 # expect_exit [CODE [SECONDS]]: waits for the game to end (10 s at most) and checks its exit code.

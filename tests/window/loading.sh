@@ -20,7 +20,7 @@ for _ in $(seq 60); do
 done
 [ "$seen" -eq 1 ] || fail "no loading message"
 [ "$(pixel "$work/loading.png" 100 300)" = "0,0,0" ] || fail "the loading screen is not black"
-wait_for '[ ! -e "$game/instr.txt" ]' 60 || fail "the script never ended"
+wait_for 'no_script_file' 60 || fail "the script never ended"
 sleep 0.5
 measure_window
 is_felt "$(board_pixel 250 130)" || fail "no board after the loading message"

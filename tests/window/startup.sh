@@ -13,7 +13,7 @@ for die in 0 1 2 3 4; do
   light=$(convert "$work/board.png" -crop 32x32+$wx+$wy -colorspace gray -format '%[fx:int(255*mean)]' info:)
   [ "$light" -gt 150 ] || fail "die $die shows no face (brightness $light)"
 done
-[ -e "$game/instr.txt" ] && fail "instr.txt was not deleted"
+no_script_file || fail "the script file was not deleted"
 
 key q
 expect_exit 0
