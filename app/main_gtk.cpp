@@ -40,13 +40,6 @@ gboolean sessionEnds(gpointer) {
 
 }  // namespace
 
-// The display went away (a log-out from an X session): nothing can be shown any more, and GTK would end the
-// process with 1. The record is kept first.
-void displayLost() {
-    if (gtkShell.window) writeSavedStateQuietly();
-    _exit(0);
-}
-
 int main(int argc, char** argv) {
     // Without a display there is no window to make: said once, in the player's language, and the run
     // ends as when Windows cannot create the window, with 0 and the saved state untouched.

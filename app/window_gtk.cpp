@@ -1,6 +1,7 @@
 // window_gtk.cpp -- the main window on GTK: its menu and letter keys, and every event of the game, mapped
 // onto the same calls as the Windows window procedure makes, in the same order.
 #include <gdk/gdkkeysyms.h>
+#include <unistd.h>
 
 #include <cstdint>
 #include <cstdlib>
@@ -150,6 +151,13 @@ void endGame() {
         std::exit(0);  // the boxes go with the process's connection to the display
     }
     gtk_main_quit();
+}
+
+// The display went away (a log-out from an X session): nothing can be shown any more, and GTK would end the
+// process with 1. The record is kept first.
+void displayLost() {
+    if (gtkShell.window) writeSavedStateQuietly();
+    _exit(0);
 }
 
 namespace {
