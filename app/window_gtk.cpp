@@ -127,7 +127,7 @@ bool insideBoard(double x, double y) {
 
 bool confirmLeavingGame(const char* question) {
     if (!gameUnderWay()) return true;
-    return showMessageBox(nullptr, question, "Attention", kBoxYesNo | kBoxIconExclamation) != kAnswerNo;
+    return showMessageBox(nullptr, question, "Attention", kBoxYesNo | kBoxIconExclamation) == kAnswerYes;
 }
 
 }  // namespace

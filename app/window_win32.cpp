@@ -19,10 +19,11 @@ void check(HWND window, UINT item, bool on) {
 // Flips a setting and sets the menu mark that shows it.
 void toggle(HWND window, UINT item, Toggle which) { check(window, item, applyToggle(which)); }
 
-// Asks before throwing a game away; true to go on.
+// Asks before throwing a game away; true to go on. Only "Oui" throws it away: Wine answers Escape on a
+// Yes/No box with IDCANCEL, where Windows ignores the key.
 bool confirmLeavingGame(const char* question) {
     if (!gameUnderWay()) return true;
-    return MessageBoxA(nullptr, question, "Attention", MB_YESNO | MB_ICONEXCLAMATION) != IDNO;
+    return MessageBoxA(nullptr, question, "Attention", MB_YESNO | MB_ICONEXCLAMATION) == IDYES;
 }
 
 LRESULT command(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

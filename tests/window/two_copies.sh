@@ -14,6 +14,12 @@ for pair in 1 2 3; do
   wait_for '[ "$(game_windows | wc -l)" -ge 2 ]' 30 || fail "pair $pair: two windows did not appear"
   sleep 1.5
   tops=""
+  x=0
+  for window in $(game_windows); do
+    xdotool windowmove "$window" $x 0   # side by side: each screenshot shows its own window
+    x=$((x + 640))
+  done
+  sleep 0.5
   for window in $(game_windows); do
     measure_window
     tops="$tops $(board_pixel 250 5)"
@@ -38,6 +44,9 @@ launch_game
 second=$game_pid
 wait_for '[ "$(game_windows | wc -l)" -ge 2 ]' 30 || fail "no second window"
 second_window=$(game_windows | grep -vx "$first_window" | head -n 1)
+xdotool windowmove "$first_window" 0 0
+xdotool windowmove "$second_window" 640 0
+sleep 0.5
 window=$first_window
 measure_window
 sleep 1
