@@ -22,13 +22,54 @@ namespace {
 
 char configPath[kConfigPathSize];
 
-// The program's own folder becomes the working folder, so that its files are found wherever it was
-// started from: the folder of /proc/self/exe, or of argument 0 when that cannot be read.
-void enterProgramFolder(const char* argument0) {
+// The game's files become the working folder, so that they are found wherever it was started from: the
+// program's own folder (the folder of /proc/self/exe, or of argument 0 when that cannot be read) when the
+// looks lie beside it, as in the archive; else the data folder of an install, found from the program's
+// folder by the relative path the build knows, so that an install works under any prefix.
+void enterGameFolder(const char* argument0) {
+    namespace fs = std::filesystem;
     std::error_code error;
-    std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (error) program = std::filesystem::absolute(argument0, error);
-    if (!error && program.has_parent_path()) std::filesystem::current_path(program.parent_path(), error);
+    fs::path program = fs::read_symlink("/proc/self/exe", error);
+    if (error) program = fs::absolute(argument0, error);
+    if (error || !program.has_parent_path()) return;
+    const fs::path folder = program.parent_path();
+    const fs::path installed = folder / CINQUOR_DATA_FROM_PROGRAM;
+    const bool beside = fs::exists(folder / "Config.txt", error);
+    fs::current_path(!beside && fs::is_directory(installed, error) ? installed : folder, error);
+}
+
+// "le-cinquor --help": what the command does, in French, in the terminal's UTF-8.
+void printHelp() {
+    const char* const lines[] = {
+        "Utilisation : le-cinquor [APPARENCE]",
+        "Le cinquor, un jeu de dés : cinq dés, trois lancers, quinze cases à remplir.",
+        "",
+        "  APPARENCE      le fichier de configuration à lire dans le dossier du jeu :",
+        "                 Config.txt par défaut ; nuit.txt, contraste.txt et casino.txt",
+        "                 sont fournis",
+        "  -h, --help     affiche cette aide et quitte",
+        "  --version      affiche la version et quitte",
+        "",
+        "Le record, les réglages et le nombre de parties sont gardés dans",
+        "$XDG_DATA_HOME/le-cinquor/dezo.sav (~/.local/share/le-cinquor/dezo.sav par défaut).",
+        "Les touches et le langage des apparences : man le-cinquor.",
+    };
+    for (const char* line : lines) std::printf("%s\n", utf8FromWindows1252(line).c_str());
+}
+
+// Answers the options that need no window; 0 when the game is to start, else the exit code + 1.
+int commandLine(int argc, char** argv) {
+    if (argc < 2) return 0;
+    const char* first = argv[1];
+    if (std::strcmp(first, "--help") == 0 || std::strcmp(first, "-h") == 0) {
+        printHelp();
+        return 1;
+    }
+    if (std::strcmp(first, "--version") == 0) {
+        std::printf("Le cinquor %s\n", CINQUOR_VERSION);
+        return 1;
+    }
+    return 0;
 }
 
 // The end of a session: a log-out sends SIGHUP or SIGTERM, a terminal's ^C SIGINT. The state is saved as
@@ -43,14 +84,26 @@ gboolean sessionEnds(gpointer) {
 int main(int argc, char** argv) {
     // Without a display there is no window to make: said once, in the player's language, and the run
     // ends as when Windows cannot create the window, with 0 and the saved state untouched.
-    if (!gtk_init_check(&argc, &argv)) {
+    if (const int answered = commandLine(argc, argv)) return answered - 1;
+    // One name for the desktop: the launcher, the icon, the X11 class and the Wayland app id.
+    g_set_prgname(CINQUOR_APP_ID);
+    const bool display = gtk_init_check(&argc, &argv);  // takes GTK's own options out of argv
+    if (argc > 1 && argv[1][0] == '-') {
+        // The option stays as the terminal wrote it; only the game's own words are converted.
+        std::fprintf(stderr, "%s%s%s\n", utf8FromWindows1252("le-cinquor : option inconnue « ").c_str(), argv[1],
+                     utf8FromWindows1252(" » ; le-cinquor --help dit les options.").c_str());
+        return 2;
+    }
+    if (!display) {
         std::fprintf(stderr, "%s\n",
                      utf8FromWindows1252("Le cinquor : pas d'écran graphique, le jeu ne peut pas s'ouvrir.").c_str());
         return 0;
     }
+    gdk_set_program_class(CINQUOR_APP_ID);
+    gtk_window_set_default_icon_name(CINQUOR_APP_ID);  // the installed theme's icon, at every size
     for (int signal : {SIGTERM, SIGHUP, SIGINT}) g_unix_signal_add(signal, sessionEnds, nullptr);
     watchForDisplayLoss();
-    if (argc > 0) enterProgramFolder(argv[0]);
+    if (argc > 0) enterGameFolder(argv[0]);
     if (argc > 1 && std::strlen(argv[1]) < sizeof configPath) {
         std::strcpy(configPath, argv[1]);
     } else if (argc > 1) {

@@ -354,9 +354,13 @@ bool createMainWindow() {
     if (!window) return false;
     gtkShell.window = window;
     gtk_window_set_title(GTK_WINDOW(window), utf8FromWindows1252(kWindowTitle).c_str());
-    if (GdkPixbuf* icon = gameIcon("cinquor.ico", 32)) {
-        gtk_window_set_icon(GTK_WINDOW(window), icon);
-        g_object_unref(icon);
+    // Installed, the theme holds the icon at every size (the default icon name); from its folder, the
+    // game shows its own.
+    if (!gtk_icon_theme_has_icon(gtk_icon_theme_get_default(), CINQUOR_APP_ID)) {
+        if (GdkPixbuf* icon = gameIcon("cinquor.ico", 32)) {
+            gtk_window_set_icon(GTK_WINDOW(window), icon);
+            g_object_unref(icon);
+        }
     }
     gtkShell.keys = gtk_accel_group_new();
     gtk_window_add_accel_group(GTK_WINDOW(window), gtkShell.keys);

@@ -8,13 +8,15 @@ always=0
 
 # Native build and tests, the cross toolchain, Wine, what the window tests drive the game with, clang
 # with its libFuzzer for the fuzz targets, and GTK 3 with the fonts the board names (Liberation for Arial
-# and Times New Roman, DejaVu for Verdana) for the Linux program.
+# and Times New Roman, DejaVu for Verdana) for the Linux program; and what checks its install and its
+# Debian package (the launcher's and the metainfo's validators, the manual, dpkg-shlibdeps, lintian).
 packages=(
   cmake ninja-build g++ googletest
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   wine64 xvfb xdotool imagemagick fonts-liberation
   clang libclang-rt-14-dev
   libgtk-3-dev pkg-config fonts-dejavu-core
+  desktop-file-utils appstream man-db dpkg-dev lintian
 )
 # The window manager of the window tests, without the desktop it recommends.
 packages_bare=(openbox)

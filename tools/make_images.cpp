@@ -1,5 +1,6 @@
 // make_images.cpp -- draws the pictures shipped with Le cinquor: the table (fond.bmp), the dice sheet
-// (des.bmp), the tables and dice of the other looks (nuit, contraste, casino) and the 16-colour icons.
+// (des.bmp), the tables and dice of the other looks (nuit, contraste, casino), the 16-colour icons, and the
+// launcher's icon at every size a Linux desktop asks for.
 // Run at build time: make_images OUTPUT-FOLDER.
 #include <algorithm>
 #include <cmath>
@@ -312,21 +313,109 @@ void pngChunk(std::string& out, const char* type, const std::string& data) {
     putBig32(out, crc32(out, start));
 }
 
-// The icon as an RGBA PNG, for the Linux desktop's launcher. Its pixels go in stored (uncompressed)
-// deflate blocks: a few kilobytes, and no compressor to carry.
-std::string encodePng(const IconImage& icon) {
-    const int n = icon.size;
+// The launcher's icon at `size` pixels, drawn for that size: a five on an ivory die over a disc of green
+// felt. Edges fall on whole pixels at every size; small sizes get a firm outline and pips of at least a
+// pixel and a half, large ones a shadow and a light on the die. RGBA, top row first, 4 bytes a pixel.
+std::string drawLauncherIcon(int size) {
+    const double n = size;
+    const bool small = size <= 24;  // a larger die, and pips of whole pixels centred on pixel corners
+    const double margin = std::round(n * (small ? 4 : 6) / 32);
+    const double left = margin;
+    const double right = n - margin + (small && size % 16 ? 1 : 0);  // odd widths centre the pips on pixels
+    const double radius = n * (small ? 3 : 4) / 32;
+    const double outline = std::max(1.0, std::round(n / 32));
+    const double pipRadius = small ? (size % 16 ? 2.0 : 1.15) : n * 2.3 / 32;
+    const double pipStep = std::round((right - left) * (small ? 0.28 : 0.27));
+    const double centre = n / 2;
+    const double dieCentre = (left + right) / 2;
+    const bool large = size >= 48;
+    constexpr int kSamples = 5;  // per axis: 25 samples a pixel
+    std::string rgba;
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+            double r = 0, g = 0, b = 0, a = 0;  // premultiplied sums
+            for (int sy = 0; sy < kSamples; ++sy) {
+                for (int sx = 0; sx < kSamples; ++sx) {
+                    const double px = x + (sx + 0.5) / kSamples, py = y + (sy + 0.5) / kSamples;
+                    double alpha = 0;
+                    Colour c = 0;
+                    const double fromCentre = std::hypot(px - centre, py - centre) / (n * 15.5 / 32);
+                    if (fromCentre < 1) {
+                        c = mix(rgb(40, 140, 75), rgb(12, 80, 40), fromCentre * fromCentre);
+                        alpha = 1;
+                    }
+                    const double shadow = roundedBox(px, py, left + outline, left + outline * 2, right + outline,
+                                                     right + outline * 2, radius);
+                    if (large && shadow < 0) {
+                        c = mix(c, rgb(0, 0, 0), 0.45);
+                        alpha = std::max(alpha, 0.45);
+                    }
+                    if (roundedBox(px, py, left, left, right, right, radius) < 0) {
+                        c = rgb(35, 28, 20);
+                        alpha = 1;
+                    }
+                    const double inside = roundedBox(px, py, left + outline, left + outline, right - outline,
+                                                     right - outline, std::max(0.5, radius - outline));
+                    if (inside < 0) {
+                        const double light = large ? (py - left) / (right - left) : 0.3;
+                        c = mix(rgb(255, 252, 240), rgb(226, 216, 192), light);
+                    }
+                    for (int p = 0; p < 5; ++p) {
+                        const double cx = dieCentre + pipStep * (kPips[4][p][0] - 1);
+                        const double cy = dieCentre + pipStep * (kPips[4][p][1] - 1);
+                        if (std::hypot(px - cx, py - cy) < pipRadius) c = rgb(28, 24, 30);
+                    }
+                    r += red(c) * alpha;
+                    g += green(c) * alpha;
+                    b += blue(c) * alpha;
+                    a += alpha;
+                }
+            }
+            rgba += char(a > 0 ? clampByte(r / a) : 0);
+            rgba += char(a > 0 ? clampByte(g / a) : 0);
+            rgba += char(a > 0 ? clampByte(b / a) : 0);
+            rgba += char(clampByte(255 * a / (kSamples * kSamples)));
+        }
+    }
+    return rgba;
+}
+
+// The same icon as a scalable picture, on the same grid at 256 pixels.
+std::string launcherIconSvg() {
+    return R"svg(<?xml version="1.0" encoding="UTF-8"?>
+<svg xmlns="http://www.w3.org/2000/svg" width="256" height="256" viewBox="0 0 256 256">
+  <defs>
+    <radialGradient id="felt" cx="128" cy="128" r="124" gradientUnits="userSpaceOnUse">
+      <stop offset="0" stop-color="#288c4b"/>
+      <stop offset="1" stop-color="#0c5028"/>
+    </radialGradient>
+    <linearGradient id="ivory" x1="0" y1="48" x2="0" y2="208" gradientUnits="userSpaceOnUse">
+      <stop offset="0" stop-color="#fffcf0"/>
+      <stop offset="1" stop-color="#e2d8c0"/>
+    </linearGradient>
+  </defs>
+  <circle cx="128" cy="128" r="124" fill="url(#felt)"/>
+  <rect x="56" y="64" width="160" height="160" rx="32" fill="#000" fill-opacity="0.45"/>
+  <rect x="48" y="48" width="160" height="160" rx="32" fill="#231c14"/>
+  <rect x="56" y="56" width="144" height="144" rx="24" fill="url(#ivory)"/>
+  <g fill="#1c181e">
+    <circle cx="85" cy="85" r="18.4"/>
+    <circle cx="171" cy="85" r="18.4"/>
+    <circle cx="128" cy="128" r="18.4"/>
+    <circle cx="85" cy="171" r="18.4"/>
+    <circle cx="171" cy="171" r="18.4"/>
+  </g>
+</svg>
+)svg";
+}
+
+// An RGBA picture as a PNG, for the Linux desktop's launcher. Its pixels go in stored (uncompressed)
+// deflate blocks: no compressor to carry.
+std::string encodePng(int n, const std::string& rgba) {
     std::string raw;
     for (int y = 0; y < n; ++y) {
         raw += '\0';  // no filter
-        for (int x = 0; x < n; ++x) {
-            const unsigned char index = icon.pixels[std::size_t(y) * n + x];
-            const Colour c = index == 255 ? 0 : kPalette[index];
-            raw += char(red(c));
-            raw += char(green(c));
-            raw += char(blue(c));
-            raw += char(index == 255 ? 0 : 255);
-        }
+        raw.append(rgba, std::size_t(y) * n * 4, std::size_t(n) * 4);
     }
     std::string z = "\x78\x01";
     for (std::size_t at = 0; at < raw.size(); at += 65535) {
@@ -378,9 +467,13 @@ int main(int argc, char** argv) {
                     bmp::write(out + "des-casino.bmp", makeDice(kCasino)) &&
                     writeFile(out + "cinquor.ico", encodeIcon({drawIcon(32, 5, 15, 0, 2), drawIcon(16, 5, 15, 0, 2)})) &&
                     writeFile(out + "petit.ico", encodeIcon({drawIcon(16, 5, 15, 0, 2)})) &&
-                    writeFile(out + "le-cinquor.png", encodePng(drawIcon(32, 5, 15, 0, 2))) &&
-                    writeFile(out + "apropos.ico", encodeIcon({drawIcon(32, 3, 9, 15, -1), drawIcon(16, 3, 9, 15, -1)}));
-    if (!ok) {
+                    writeFile(out + "apropos.ico", encodeIcon({drawIcon(32, 3, 9, 15, -1), drawIcon(16, 3, 9, 15, -1)})) &&
+                    writeFile(out + "icon.svg", launcherIconSvg());
+    bool icons = true;
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+        icons = icons && writeFile(out + "icon-" + std::to_string(size) + ".png", encodePng(size, drawLauncherIcon(size)));
+    }
+    if (!ok || !icons) {
         std::fprintf(stderr, "make_images: cannot write into %s\n", argv[1]);
         return 1;
     }

@@ -14,6 +14,10 @@ for die in 0 1 2 3 4; do
   [ "$light" -gt 150 ] || fail "die $die shows no face (brightness $light)"
 done
 no_script_file || fail "the script file was not deleted"
+if [ "$front" = gtk ]; then
+  # Started from its folder too, the window carries the application id that the launcher names.
+  xdotool search --class '^fr\.cinquor\.LeCinquor$' >/dev/null || fail "the window's class is not the application id"
+fi
 
 key q
 expect_exit 0
