@@ -244,7 +244,17 @@ gboolean tick(gpointer) {
     return G_SOURCE_CONTINUE;
 }
 
+// The board's surfaces are made at the screen's scale factor, so that it is as sharp as the menu; when the
+// window moves to a screen of another scale, they are made again at the new one before the next frame.
+void followScale(GtkWidget* widget) {
+    const int scale = gtk_widget_get_scale_factor(widget);
+    if (scale == deviceScale()) return;
+    setDeviceScale(scale);
+    if (gameState.drawing.paintStage == 0) gameState.drawing.paintStage = 1;
+}
+
 gboolean draw(GtkWidget* widget, cairo_t* cr, gpointer) {
+    followScale(widget);
     if (!prologue()) {
         gtk_widget_queue_draw(widget);  // a paint that is not done is asked for again
         return TRUE;

@@ -150,3 +150,4 @@ launcher=native
 fresh_linux frames
 ./frame_bench "$frames"
 side "native GTK" fresh_linux ./cinquor
+GDK_SCALE=2 side "native GTK at scale 2" fresh_linux ./cinquor

@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "config/configuration.h"
 #include "config/text_file.h"
@@ -104,14 +105,28 @@ void bgModeCommand(Surface* target, const char* p) {
     else if (beginsWith(p, "opaque")) setBackgroundMode(target, BackgroundMode::Opaque);
 }
 
+std::string keptScript;  // the text of the last script run
+
 }  // namespace
+
+void replayDecorationScript(Surface* target) {
+    if (keptScript.empty()) return;
+    if (std::FILE* file = std::fopen(scriptFilePath(), "wb")) {
+        const bool written = std::fwrite(keptScript.data(), 1, keptScript.size(), file) == keptScript.size();
+        if (std::fclose(file) == 0 && written) runDecorationScript(target);
+    }
+}
 
 void runDecorationScript(Surface* target) {
     std::FILE* files[kMaxIncludeDepth + 1] = {};
     int top = 0;  // the number of included files open above the script file
     int included = 0;
     files[0] = openForReading(scriptFilePath());
+    keptScript.clear();
     if (!files[0]) return;
+    char chunk[4096];
+    for (std::size_t n; (n = std::fread(chunk, 1, sizeof chunk, files[0])) > 0;) keptScript.append(chunk, n);
+    std::rewind(files[0]);
     ScriptFonts fonts;
     char line[kLineBufferSize];
     while (top >= 0) {

@@ -30,13 +30,16 @@ struct PixelSection {
     unsigned char* pixels;
 };
 PixelSection createPixelSection(std::int32_t width, std::int32_t height, std::int32_t depth);
-// How the platform lays out the pixels of a section `width` pixels wide made with `depth` bits: each pixel
-// is `bytesPerPixel` bytes, blue, green and red first; rows lie `rowBytes` apart, the bottom row first
-// in memory when `bottomUp` (GDI's sections), the top row first otherwise (Cairo's images).
+// How the platform lays out the pixels of a section `width` board pixels wide made with `depth` bits: each
+// board pixel is `scale` x `scale` device pixels (the screen's scale factor; GDI leaves scaling to Windows
+// and is always 1), each device pixel `bytesPerPixel` bytes, blue, green and red first; rows of device
+// pixels lie `rowBytes` apart, the bottom row first in memory when `bottomUp` (GDI's sections), the top
+// row first otherwise (Cairo's images).
 struct PixelLayout {
     std::int32_t bytesPerPixel;
     std::int32_t rowBytes;
     bool bottomUp;
+    std::int32_t scale;
 };
 PixelLayout pixelSectionLayout(std::int32_t width, std::int32_t depth);
 void attachBitmap(Surface* surface, Bitmap* bitmap);

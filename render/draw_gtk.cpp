@@ -6,6 +6,7 @@
 #include <pango/pangocairo.h>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstring>
 #include <deque>
@@ -42,6 +43,28 @@ namespace {
 
 std::deque<Surface> windowPaints;  // innermost last; a deque keeps the outer ones where they are
 cairo_t* paintContext = nullptr;     // the context of the draw under way
+int scale = 1;                       // device pixels per board pixel of the surfaces made from now on
+
+// An RGB24 image of width x height board pixels at the device scale, drawn on in board pixels; null when
+// Cairo could not make it.
+cairo_surface_t* newImage(std::int32_t width, std::int32_t height) {
+    if (width < 1 || height < 1 || width > INT32_MAX / scale || height > INT32_MAX / scale) return nullptr;
+    cairo_surface_t* image = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width * scale, height * scale);
+    if (cairo_surface_status(image) != CAIRO_STATUS_SUCCESS) {
+        cairo_surface_destroy(image);
+        return nullptr;
+    }
+    cairo_surface_set_device_scale(image, scale, scale);
+    return image;
+}
+
+// The device scale an image was made at.
+int scaleOf(cairo_surface_t* image) {
+    double x = 1;
+    double y = 1;
+    cairo_surface_get_device_scale(image, &x, &y);
+    return static_cast<int>(x);
+}
 
 void setColour(cairo_t* cr, Colour c) {
     cairo_set_source_rgb(cr, (c & 0xFF) / 255.0, (c >> 8 & 0xFF) / 255.0, (c >> 16 & 0xFF) / 255.0);
@@ -139,31 +162,24 @@ void windowClientSize(void* window, std::int32_t& width, std::int32_t& height) {
 Surface* createMemorySurface(Surface*) { return new Surface; }
 
 void attachDeviceBitmap(Surface* target, Surface*, std::int32_t width, std::int32_t height) {
-    if (width < 1 || height < 1) return;
-    cairo_surface_t* image = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
-    if (cairo_surface_status(image) != CAIRO_STATUS_SUCCESS) {
-        cairo_surface_destroy(image);
-        return;
-    }
-    attachImage(target, image);
+    if (cairo_surface_t* image = newImage(width, height)) attachImage(target, image);
 }
 
 PixelSection createPixelSection(std::int32_t width, std::int32_t height, std::int32_t) {
-    if (width < 1 || height < 1) return {nullptr, nullptr};
-    cairo_surface_t* image = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
-    if (cairo_surface_status(image) != CAIRO_STATUS_SUCCESS) {
-        cairo_surface_destroy(image);
-        return {nullptr, nullptr};
-    }
+    cairo_surface_t* image = newImage(width, height);
+    if (!image) return {nullptr, nullptr};
     cairo_surface_flush(image);
     return {new Bitmap{image}, cairo_image_surface_get_data(image)};
 }
 
 PixelLayout pixelSectionLayout(std::int32_t width, std::int32_t) {
     // Every depth is served by RGB24: 32 bits a pixel, blue first in memory on this little-endian
-    // machine, rows top-down.
-    return {4, cairo_format_stride_for_width(CAIRO_FORMAT_RGB24, width), false};
+    // machine, rows top-down, at the device scale.
+    return {4, cairo_format_stride_for_width(CAIRO_FORMAT_RGB24, width * scale), false, scale};
 }
+
+void setDeviceScale(int deviceScale) { scale = std::max(1, deviceScale); }
+int deviceScale() { return scale; }
 
 void attachBitmap(Surface* target, Bitmap* bitmap) { attachImage(target, cairo_surface_reference(bitmap->image)); }
 
@@ -176,6 +192,10 @@ void loadFittedImage(Surface* target, const char* file, std::int32_t x, std::int
     if (cairo_t* cr = contextOf(target)) {
         cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
         gdk_cairo_set_source_pixbuf(cr, picture, x, y);
+        // Fitted in board pixels, the picture is enlarged to the device's: smoothly, or pixel for pixel
+        // where the look asks the stretch for whole pixels.
+        cairo_pattern_set_filter(cairo_get_source(cr),
+                                 gameState.settings.filtrage ? CAIRO_FILTER_GOOD : CAIRO_FILTER_NEAREST);
         cairo_rectangle(cr, x, y, gdk_pixbuf_get_width(picture), gdk_pixbuf_get_height(picture));
         cairo_fill(cr);
         release(target, cr);
@@ -204,6 +224,9 @@ void copyRectOr(Surface* target, std::int32_t x, std::int32_t y, std::int32_t wi
     if (!target || !target->image || !source || !source->image) return;
     cairo_surface_flush(target->image);
     cairo_surface_flush(source->image);
+    // In device pixels: the images share the device scale.
+    const std::int64_t k = scaleOf(target->image);
+    const std::int64_t dx = x * k, dy = y * k, dw = width * k, dh = height * k, sx0 = sourceX * k, sy0 = sourceY * k;
     const int tw = cairo_image_surface_get_width(target->image);
     const int th = cairo_image_surface_get_height(target->image);
     const int sw = cairo_image_surface_get_width(source->image);
@@ -213,14 +236,14 @@ void copyRectOr(Surface* target, std::int32_t x, std::int32_t y, std::int32_t wi
     unsigned char* t = cairo_image_surface_get_data(target->image);
     const unsigned char* s = cairo_image_surface_get_data(source->image);
     // The rectangle cut to the target, then to the source.
-    const std::int64_t left = std::max<std::int64_t>({0, x, std::int64_t{x} - sourceX});
-    const std::int64_t top = std::max<std::int64_t>({0, y, std::int64_t{y} - sourceY});
-    const std::int64_t right = std::min<std::int64_t>({std::int64_t{x} + width, tw, std::int64_t{x} - sourceX + sw});
-    const std::int64_t bottom = std::min<std::int64_t>({std::int64_t{y} + height, th, std::int64_t{y} - sourceY + sh});
+    const std::int64_t left = std::max<std::int64_t>({0, dx, dx - sx0});
+    const std::int64_t top = std::max<std::int64_t>({0, dy, dy - sy0});
+    const std::int64_t right = std::min<std::int64_t>({dx + dw, tw, dx - sx0 + sw});
+    const std::int64_t bottom = std::min<std::int64_t>({dy + dh, th, dy - sy0 + sh});
     for (std::int64_t ty = top; ty < bottom; ++ty) {
-        const std::int64_t sy = ty - y + sourceY;
+        const std::int64_t sy = ty - dy + sy0;
         for (std::int64_t tx = left; tx < right; ++tx) {
-            const std::int64_t sx = tx - x + sourceX;
+            const std::int64_t sx = tx - dx + sx0;
             std::uint32_t pixel = 0;
             std::uint32_t add = 0;
             std::memcpy(&pixel, t + ty * tStride + 4 * tx, 4);

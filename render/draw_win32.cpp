@@ -141,7 +141,7 @@ PixelSection createPixelSection(std::int32_t width, std::int32_t height, std::in
 
 PixelLayout pixelSectionLayout(std::int32_t width, std::int32_t depth) {
     // Rows of a DIB section are padded to whole 32-bit words and stored bottom-up.
-    return {depth / 8, (width * depth + 31) / 32 * 4, true};
+    return {depth / 8, (width * depth + 31) / 32 * 4, true, 1};
 }
 
 void attachBitmap(Surface* target, Bitmap* bitmap) { SelectObject(dc(target), reinterpret_cast<HBITMAP>(bitmap)); }

@@ -9,8 +9,9 @@
 
 namespace {
 
-// Runs `rule(channel, component)` over the blue, green and red bytes of every pixel of the rectangle, in
-// the layout the platform gives the board's section (GDI: 3 bytes a pixel, bottom-up; Cairo: 4, top-down).
+// Runs `rule(channel, component)` over the blue, green and red bytes of every device pixel of the
+// rectangle, in the layout the platform gives the board's section (GDI: 3 bytes a pixel, bottom-up;
+// Cairo: 4, top-down, and as many device pixels a board pixel as the screen's scale).
 template <typename Rule>
 void forEachChannel(unsigned char* pixels, std::int32_t x, std::int32_t y, std::int32_t width,
                     std::int32_t height, Colour colour, Rule rule) {
@@ -25,10 +26,11 @@ void forEachChannel(unsigned char* pixels, std::int32_t x, std::int32_t y, std::
     const std::uint8_t k[3] = {static_cast<std::uint8_t>(colour >> 16), static_cast<std::uint8_t>(colour >> 8),
                                static_cast<std::uint8_t>(colour)};
     const PixelLayout layout = pixelSectionLayout(kSectionWidth, 24);
-    for (std::int64_t row = top; row < bottom; ++row) {
-        const std::int64_t memoryRow = layout.bottomUp ? kBoardHeight - 1 - row : row;
-        unsigned char* p = pixels + memoryRow * layout.rowBytes + layout.bytesPerPixel * left;
-        for (std::int64_t column = left; column < right; ++column, p += layout.bytesPerPixel) {
+    const std::int64_t scale = layout.scale;
+    for (std::int64_t row = top * scale; row < bottom * scale; ++row) {
+        const std::int64_t memoryRow = layout.bottomUp ? kBoardHeight * scale - 1 - row : row;
+        unsigned char* p = pixels + memoryRow * layout.rowBytes + layout.bytesPerPixel * left * scale;
+        for (std::int64_t column = left * scale; column < right * scale; ++column, p += layout.bytesPerPixel) {
             for (int channel = 0; channel < 3; ++channel) p[channel] = rule(p[channel], k[channel]);
         }
     }

@@ -8,10 +8,11 @@ namespace {
 constexpr std::int32_t kBold = 900;
 constexpr std::int32_t kLabelWeight = 800;
 
-// A memory surface of width x height (a section 512 wide for the board-sized ones), black until drawn on.
-Surface* makeSurface(Surface* paintSurface, std::int32_t width, std::int32_t height, bool pixelSection,
-                     unsigned char** pixels = nullptr) {
-    Surface* surface = createMemorySurface(paintSurface);
+// A memory surface of width x height (a section 512 wide for the board-sized ones), black until drawn on:
+// `existing` with a new bitmap when the surfaces are made again, else a new one.
+Surface* makeSurface(Surface* existing, Surface* paintSurface, std::int32_t width, std::int32_t height,
+                     bool pixelSection, unsigned char** pixels = nullptr) {
+    Surface* surface = existing ? existing : createMemorySurface(paintSurface);
     if (pixelSection) {
         Bitmap* bitmap = nullptr;
         unsigned char* bits = nullptr;
@@ -58,17 +59,22 @@ void createSurfaces(Surface* paintSurface) {
     DrawingResources& d = gameState.drawing;
     const Settings& s = gameState.settings;
     const bool sections = wantsPixelSections();
+    const bool again = d.backgroundSurface != nullptr;  // made anew, at another device scale
 
-    d.backgroundSurface = makeSurface(paintSurface, kBoardWidth, kBoardHeight, sections);
+    d.backgroundSurface = makeSurface(d.backgroundSurface, paintSurface, kBoardWidth, kBoardHeight, sections);
     loadFittedImage(d.backgroundSurface, s.imagefond, 0, 0, kBoardWidth, kBoardHeight);
-    d.diceSurface = makeSurface(paintSurface, kDiceSheetWidth, kDiceSheetHeight, sections);
+    d.diceSurface = makeSurface(d.diceSurface, paintSurface, kDiceSheetWidth, kDiceSheetHeight, sections);
     loadFittedImage(d.diceSurface, s.imagedes, 0, 0, kDiceSheetWidth, kDiceSheetHeight);
-    d.panelSurface = makeSurface(paintSurface, kPanelWidth, kPanelHeight, sections);
+    d.panelSurface = makeSurface(d.panelSurface, paintSurface, kPanelWidth, kPanelHeight, sections);
     // Two uniform areas, the sources of the copied highlights: panels above, the pointed die below.
     fillRect(d.panelSurface, 0, 0, 137, 28, s.couleurselection);
     fillRect(d.panelSurface, 0, kPanelDiceRow, 137, 77, s.couleurselectionde);
 
-    runDecorationScript(d.backgroundSurface);
+    if (again) {
+        replayDecorationScript(d.backgroundSurface);
+    } else {
+        runDecorationScript(d.backgroundSurface);
+    }
 
     if (sections) {
         Bitmap* bitmap = nullptr;

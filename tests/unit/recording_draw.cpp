@@ -91,7 +91,9 @@ PixelSection createPixelSection(std::int32_t width, std::int32_t height, std::in
 }
 
 // The recorder keeps GDI's layout, the one the blend tests write their expectations in.
-PixelLayout pixelSectionLayout(std::int32_t width, std::int32_t depth) { return {depth / 8, (width * depth + 31) / 32 * 4, true}; }
+PixelLayout pixelSectionLayout(std::int32_t width, std::int32_t depth) {
+    return {depth / 8, (width * depth + 31) / 32 * 4, true, 1};
+}
 
 void attachBitmap(Surface* target, Bitmap* bitmap) {
     SurfaceState& st = state(target);

@@ -5,6 +5,10 @@
 # and, for Windows, the booted template prefix made by setup.sh), CINQUOR_TEST_DIR (a scratch folder).
 set -u
 front=${CINQUOR_FRONT:-windows}
+# The screen's scale factor the native program runs at (GDK_SCALE): the board is that many screen pixels a
+# board pixel.
+scale=${CINQUOR_SCALE:-1}
+[ "$scale" != 1 ] && export GDK_SCALE=$scale
 [ "$front" = windows ] && . "$CINQUOR_WINE_ENV"
 . "$CINQUOR_WINDOW_STATE/env"   # DISPLAY, and TEMPLATE_PREFIX for Windows
 
@@ -125,10 +129,19 @@ is_felt() {
 screenshot() { import -window "$window" "$1"; }
 screenshot_root() { import -window root "$1"; }
 
-# Board coordinates to the X window's, through the stretch from the logical board to the client area.
+# Board coordinates to the X window's, through the scale factor and the stretch from the logical board to
+# the client area.
 to_window() {
-  wx=$(( $1 * client_width / initial_width ))
-  wy=$(( $2 * client_height / initial_height + menu_height ))
+  wx=$(( $1 * scale * client_width / initial_width ))
+  wy=$(( $2 * scale * client_height / initial_height + menu_height ))
+}
+
+# crop_board PNG X Y W H OUT: the rectangle of board coordinates, cut out of a screenshot.
+crop_board() {
+  to_window "$2" "$3"
+  local x=$wx y=$wy
+  to_window $(( $2 + $4 )) $(( $3 + $5 ))
+  convert "$1" -crop "$((wx - x))x$((wy - y))+$x+$y" +repage "$6"
 }
 
 # board_pixel X Y [PNG]: the colour shown at board position (X, Y).

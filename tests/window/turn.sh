@@ -1,13 +1,23 @@
 #!/usr/bin/env bash
 # A turn by hand: a click holds a die (its label lights), a space rolls the others, and a poor write in
-# "Cinquor" asks first: Cancel keeps the category open, OK closes it.
+# "Cinquor" asks first: Cancel keeps the category open, OK closes it. Natively it runs at a scale factor
+# of 2 too: the window is twice the size, and the board's text is drawn at the screen's pixels, not
+# doubled.
 . "$(dirname "$0")/lib.sh"
 
 label() { count_colour "$1" $((72 + 72 * $2)) 80 66 22 "$3"; }
 
 start_game
+[ "$client_width" -eq $((511 * scale)) ] || fail "client area $client_width pixels wide at scale $scale"
 sleep 1.5  # the first roll ends
 screenshot "$work/before.png"
+if [ "$scale" -gt 1 ]; then
+  # "Score 00000" and "Record": a copy made of whole blocks of scale x scale pixels differs from it.
+  crop_board "$work/before.png" 0 310 200 60 "$work/text.png"
+  convert "$work/text.png" -sample "$((100 / scale))%" -sample "$((100 * scale))%" "$work/blocks.png"
+  split=$(compare -metric AE "$work/text.png" "$work/blocks.png" null: 2>&1)
+  [ "${split%% *}" -gt 500 ] || fail "the board's text is pixel-doubled at scale $scale ($split pixels differ)"
+fi
 [ "$(label "$work/before.png" 1 FF0000)" -eq 0 ] || fail "die 1 held from the start"
 click_board 171 44
 move_board 250 120  # off the dice, whose pointed one is tinted
@@ -16,13 +26,13 @@ screenshot "$work/held.png"
 [ "$(label "$work/held.png" 2 FF0000)" -eq 0 ] || fail "the label of die 2 lit"
 
 # A space rolls the dice that are not held: the held one keeps its face.
-convert "$work/held.png" -crop 48x48+147+$((menu_height + 20)) +repage "$work/die1-before.png"
-convert "$work/held.png" -crop 360x48+75+$((menu_height + 20)) +repage "$work/dice-before.png"
+crop_board "$work/held.png" 147 20 48 48 "$work/die1-before.png"
+crop_board "$work/held.png" 75 20 360 48 "$work/dice-before.png"
 key space
 sleep 1.6
 screenshot "$work/rolled.png"
-convert "$work/rolled.png" -crop 48x48+147+$((menu_height + 20)) +repage "$work/die1-after.png"
-convert "$work/rolled.png" -crop 360x48+75+$((menu_height + 20)) +repage "$work/dice-after.png"
+crop_board "$work/rolled.png" 147 20 48 48 "$work/die1-after.png"
+crop_board "$work/rolled.png" 75 20 360 48 "$work/dice-after.png"
 [ "$(compare -metric AE "$work/die1-before.png" "$work/die1-after.png" null: 2>&1)" = 0 ] || fail "the held die changed"
 [ "$(compare -metric AE "$work/dice-before.png" "$work/dice-after.png" null: 2>&1)" != 0 ] || fail "the space rolled nothing"
 
