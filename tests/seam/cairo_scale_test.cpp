@@ -2,14 +2,17 @@
 // device pixels. A frame that is only the scale-1 frame doubled fails these tests.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
+#include "config/configuration.h"
 #include "render/draw.h"
 #include "render/draw_gtk.h"
 #include "render/highlight.h"
 #include "render/surfaces.h"
 #include "tests/seam/read_pixel.h"
 #include "tests/unit/fake_platform.h"
+#include "tests/unit/temp_dir.h"
 
 namespace {
 
@@ -104,6 +107,30 @@ TEST_F(Scale2, OrCopyAndPicturesCoverTheirDevicePixels) {
     EXPECT_NE(pixelAt(target, 69, 29), 0u) << "its last";
     EXPECT_EQ(pixelAt(target, 70, 29), 0u) << "past it";
     EXPECT_EQ(pixelAt(target, 69, 30), 0u) << "below it";
+}
+
+// A window moved to a screen of another scale: the surfaces are made again at the new scale, with the
+// decorations drawn again although their script file is gone.
+TEST_F(Scale2, SurfacesMadeAgainAtANewScaleKeepTheirDecorations) {
+    TempDir dir;
+    setDeviceScale(1);
+    writeFile("look.txt", "FillRect(10; 10; 20; 20; magenta)\r\n");
+    readConfiguration("look.txt");
+    createFonts();
+    createSurfaces(nullptr);
+    Surface* background = gameState.drawing.backgroundSurface;
+    ASSERT_EQ(cairo_image_surface_get_width(surfaceImage(background)), kBoardWidth);
+    EXPECT_EQ(pixelAt(background, 15, 15), 0x00FF00FFu);
+    EXPECT_FALSE(std::filesystem::exists(scriptFilePath())) << "the script file is gone after the first run";
+
+    setDeviceScale(2);
+    createSurfaces(nullptr);
+    EXPECT_EQ(gameState.drawing.backgroundSurface, background) << "the same surface, with a new bitmap";
+    ASSERT_EQ(cairo_image_surface_get_width(surfaceImage(background)), 2 * kBoardWidth);
+    EXPECT_EQ(pixelAt(background, 20, 20), 0x00FF00FFu) << "the decoration, drawn again";
+    EXPECT_EQ(pixelAt(background, 39, 39), 0x00FF00FFu);
+    EXPECT_EQ(pixelAt(background, 40, 40), 0u);
+    EXPECT_FALSE(std::filesystem::exists(scriptFilePath()));
 }
 
 }  // namespace
