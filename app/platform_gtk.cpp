@@ -1,12 +1,12 @@
 // platform_gtk.cpp -- what the rules and the shell ask of Linux: repaints, the warning box, random numbers,
-// the process's number, and the saved-state file's home under the XDG data folder.
+// the process's number, paths written for Windows, and the saved-state file: its home under the XDG data
+// folder, its durable replacement and the lock that serialises two copies' saves.
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/file.h>
 #include <unistd.h>
 
 #include <cerrno>
-
 #include <cstdio>
 #include <cstdlib>
 #include <system_error>

@@ -4,8 +4,8 @@
 #include <cstdio>
 #include <fstream>
 #include <string>
-#include <vector>
 #include <system_error>
+#include <vector>
 
 #include "app/message_box.h"
 #include "config/configuration.h"
@@ -65,11 +65,10 @@ bool writeBytes(const std::filesystem::path& path, const unsigned char* bytes) {
 // Writes the complete new file beside the old one, flushes it to the disk, puts it in the old one's place
 // and flushes the folder, so that a crash at any moment leaves the old record or the new one, never an
 // empty file. The temporary file is removed only while a complete file is in place: after a half-done
-// replace it may be the only copy.
+// replace it may be the only copy. The folder exists already, or the write fails.
 bool replaceSaveFile(const std::filesystem::path& path, const unsigned char* bytes) {
     std::error_code error;
     const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
-    makeFolders(path.parent_path());  // a failure shows in the write
     const std::filesystem::path temporary = temporarySavePath(path);
     if (!writeBytes(temporary, bytes) || !flushFile(temporary)) {
         std::filesystem::remove(temporary, error);  // not safely on the disk: worth nothing
@@ -179,7 +178,7 @@ bool writeSavedStateQuietly() {
     SaveRecord mine;
     for (int i = 0; i < kSaveValueCount; ++i) mine.values[i] = *kFields[i];
     const std::filesystem::path path = savedStatePath();
-    makeFolders(path.parent_path());  // where the lock goes too
+    makeFolders(path.parent_path());  // for the lock and the file; a failure shows in the write
     SaveRecord& known = gameState.shell.saveRecord;  // the file as this run last read or wrote it
     void* lock = lockFile(lockPath(path));
     unsigned char bytes[kSaveFileSize];
