@@ -82,8 +82,6 @@ gboolean sessionEnds(gpointer) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    // Without a display there is no window to make: said once, in the player's language, and the run
-    // ends as when Windows cannot create the window, with 0 and the saved state untouched.
     if (const int answered = commandLine(argc, argv)) return answered - 1;
     // One name for the desktop: the launcher, the icon, the X11 class and the Wayland app id.
     g_set_prgname(CINQUOR_APP_ID);
@@ -94,6 +92,8 @@ int main(int argc, char** argv) {
                      utf8FromWindows1252(" » ; le-cinquor --help dit les options.").c_str());
         return 2;
     }
+    // Without a display there is no window to make: said once, in the player's language, and the run
+    // ends as when Windows cannot create the window, with 0 and the saved state untouched.
     if (!display) {
         std::fprintf(stderr, "%s\n",
                      utf8FromWindows1252("Le cinquor : pas d'écran graphique, le jeu ne peut pas s'ouvrir.").c_str());

@@ -16,9 +16,10 @@
 const char kScriptFilePrefix[] = "instr-";
 const char kTemporaryScriptFilePrefix[] = "cinquor-instr-";
 
-std::string scriptFileName() { return kScriptFilePrefix + std::to_string(processNumber()) + ".txt"; }
-
 namespace {
+
+// prefix + this process's number + ".txt".
+std::string ownFileName(const char* prefix) { return prefix + std::to_string(processNumber()) + ".txt"; }
 
 std::string scriptFile;  // empty until chosen
 
@@ -30,7 +31,7 @@ std::FILE* createScriptFile() {
     std::error_code error;
     const std::filesystem::path folder = std::filesystem::temp_directory_path(error);
     if (error) return nullptr;
-    scriptFile = (folder / (kTemporaryScriptFilePrefix + std::to_string(processNumber()) + ".txt")).string();
+    scriptFile = (folder / ownFileName(kTemporaryScriptFilePrefix)).string();
     return std::fopen(scriptFile.c_str(), "wb");
 }
 
@@ -120,6 +121,8 @@ void writeScriptLine(std::FILE* script, const char* line) {
 }
 
 }  // namespace
+
+std::string scriptFileName() { return ownFileName(kScriptFilePrefix); }
 
 const char* scriptFilePath() {
     if (scriptFile.empty()) scriptFile = scriptFileName();
