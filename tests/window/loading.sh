@@ -10,7 +10,7 @@ for _ in $(seq 250); do cat "$work/block"; done >"$game/lourd.txt"
 launch_game lent.cfg
 wait_for find_window 30 || fail "no window"
 seen=0
-for _ in $(seq 60); do
+for _ in $(seq 150); do  # a busy machine may paint the first frame late
   import -window "$window" "$work/loading.png" 2>/dev/null || continue
   # "Chargement..." at (200, 200) of the client, in red 255, green 192, blue 0.
   n=$(convert "$work/loading.png" -crop 160x60+190+200 +repage -format %c histogram:info:- |
