@@ -1,5 +1,5 @@
-// cairo_test.cpp -- what the Cairo side must do like GDI where Cairo has no such thing: text cells placed
-// as GDI places them, turned text, the two stretch modes and the OR copy.
+// imitation_test.cpp -- what the Cairo and canvas sides must do like GDI where they have no such thing:
+// text cells placed as GDI places them, turned text, the two stretch modes and the OR copy.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -40,7 +40,7 @@ Box lit(Surface* s, int width, int height) {
 
 // Arial's capital H in a cell of 20 pixels: the cell's top at y, the baseline about 16 pixels lower, the
 // capital about 13 pixels high, as GDI draws it.
-TEST(CairoText, CellsArePlacedAsOnGdi) {
+TEST(ImitatedText, CellsArePlacedAsOnGdi) {
     fake::reset();
     struct Case {
         const char* face;
@@ -67,7 +67,7 @@ TEST(CairoText, CellsArePlacedAsOnGdi) {
 }
 
 // A decoration script may ask for any height: the extremes still make a font that draws.
-TEST(CairoText, ExtremeHeightsStillDraw) {
+TEST(ImitatedText, ExtremeHeightsStillDraw) {
     fake::reset();
     for (std::int32_t height : {INT32_MAX, INT32_MIN, -1, 1}) {
         Surface* s = blackSurface(64, 64);
@@ -82,7 +82,7 @@ TEST(CairoText, ExtremeHeightsStillDraw) {
     }
 }
 
-TEST(CairoText, OpaqueCellsAndTurnedText) {
+TEST(ImitatedText, OpaqueCellsAndTurnedText) {
     fake::reset();
     Surface* s = blackSurface(200, 200);
     Font* up = createFont("Arial", 20, 0, false, false, false, 900);  // a quarter turn, upwards
@@ -113,7 +113,7 @@ TEST(CairoText, OpaqueCellsAndTurnedText) {
 
 // A board of one-pixel stripes stretched twice as wide: COLORONCOLOR keeps pure stripes two pixels
 // wide, HALFTONE smooths them into mixtures.
-TEST(CairoStretch, NearestAndSmooth) {
+TEST(ImitatedStretch, NearestAndSmooth) {
     fake::reset();
     Surface* board = blackSurface(8, 4);
     for (int x = 0; x < 8; x += 2) fillRect(board, x, 0, x + 1, 4, 0x00FFFFFF);
@@ -131,7 +131,7 @@ TEST(CairoStretch, NearestAndSmooth) {
     EXPECT_GE(mixed, 4);
 }
 
-TEST(CairoCopies, OrCopyIsBitwiseAndCutToBothSurfaces) {
+TEST(ImitatedCopies, OrCopyIsBitwiseAndCutToBothSurfaces) {
     fake::reset();
     Surface* target = blackSurface(10, 10);
     fillRect(target, 0, 0, 10, 10, 0x00102030);

@@ -1,0 +1,45 @@
+// canvas_test.cpp -- what only the canvas side must keep: the pixel memory of a section and its canvas
+// in step in both directions, at the device scale.
+#include <gtest/gtest.h>
+
+#include "render/draw.h"
+#include "render/draw_web.h"
+#include "render/highlight.h"
+#include "render/surfaces.h"
+#include "tests/seam/read_pixel.h"
+#include "tests/unit/fake_platform.h"
+
+namespace {
+
+TEST(CanvasSections, MemoryAndCanvasFollowEachOther) {
+    for (int scale : {1, 2}) {
+        SCOPED_TRACE(scale);
+        fake::reset();
+        setDeviceScale(scale);
+        Surface* s = createMemorySurface(nullptr);
+        const PixelSection section = createPixelSection(kSectionWidth, kBoardHeight, 24);
+        ASSERT_NE(section.pixels, nullptr);
+        attachBitmap(s, section.bitmap);
+        fillRect(s, 0, 0, 511, 446, 0x00406080);
+        // Drawn on the canvas, read from memory: blue first.
+        blendAdd(section.pixels, 10, 10, 4, 4, 0x00010203);
+        const PixelLayout layout = pixelSectionLayout(kSectionWidth, 24);
+        const unsigned char* p = section.pixels + 10 * scale * layout.rowBytes + 4 * 10 * scale;
+        EXPECT_EQ(p[0], 0x40 + 0x01);
+        EXPECT_EQ(p[1], 0x60 + 0x02);
+        EXPECT_EQ(p[2], 0x80 + 0x03);
+        // Written in memory, seen by the next drawing from it, at every device pixel of the rectangle.
+        Surface* copy = createMemorySurface(nullptr);
+        attachDeviceBitmap(copy, nullptr, 20, 20);
+        copyRect(copy, 0, 0, 20, 20, s, 0, 0);
+        for (int y = 0; y < 20 * scale; ++y) {
+            for (int x = 0; x < 20 * scale; ++x) {
+                const bool inside = x >= 10 * scale && x < 14 * scale && y >= 10 * scale && y < 14 * scale;
+                ASSERT_EQ(pixelAt(copy, x, y), inside ? 0x00416283u : 0x00406080u) << x << "," << y;
+            }
+        }
+        setDeviceScale(1);
+    }
+}
+
+}  // namespace
