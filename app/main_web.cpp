@@ -1,0 +1,55 @@
+// main_web.cpp -- main in the browser: the page's folder, the saved state and configuration, then the page
+// runs the game through its events. The first argument is the look the page's query names.
+#include <emscripten.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <filesystem>
+#include <system_error>
+
+#include "app/app_web.h"
+#include "app/saved_state.h"
+#include "app/shell.h"
+#include "config/configuration.h"
+#include "game/int32.h"
+#include "render/draw_web.h"
+#include "render/surfaces.h"
+
+namespace {
+
+char configPath[kConfigPathSize];
+
+EM_JS(char*, jsPageFiles, (), { return allocateUTF8(Module.cinquorPage.files.join("\n")); });
+EM_JS(int, jsDeviceScale, (), { return Module.cinquorPage.deviceScale(); });
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // The game's folder: the page's files are found there, as beside the programs.
+    std::error_code error;
+    std::filesystem::create_directories("/jeu", error);
+    std::filesystem::current_path("/jeu", error);
+    char* names = jsPageFiles();
+    listPageFiles(names);
+    std::free(names);
+    if (argc > 1 && std::strlen(argv[1]) < sizeof configPath) {
+        std::strcpy(configPath, argv[1]);
+    } else if (argc > 1) {
+        configPath[0] = '\0';  // a cut path would name another file: one that cannot be opened
+    } else {
+        std::strcpy(configPath, "Config.txt");
+    }
+    setDeviceScale(jsDeviceScale());
+
+    gameState.shell.timerChanged = 0;
+    std::srand(static_cast<unsigned>(std::time(nullptr)));
+    restoreSavedStateFile();
+    removeLeftovers();
+    loadSavedState();
+    readConfiguration(configPath);
+    createFonts();
+    gameState.game.gamesPlayed = int32::add(gameState.game.gamesPlayed, 1);
+    startPage();
+    return 0;
+}

@@ -1,0 +1,56 @@
+# The web folder: the page, the module and the files the game reads from its folder, ready for any static
+# web server; then cinquor-1.14-web.zip of it. The looks ship in Windows-1252 as for the programs; the
+# read-me in UTF-8 with its byte-order mark, so that a browser shows it right whatever the server says.
+set(web ${PROJECT_BINARY_DIR}/web)
+set(looks Config.txt nuit.txt contraste.txt casino.txt)
+set(pictures fond.bmp des.bmp fond-nuit.bmp des-nuit.bmp fond-contraste.bmp des-contraste.bmp
+             fond-casino.bmp des-casino.bmp)
+set(page_dir ${PROJECT_SOURCE_DIR}/app/web)
+
+# The names the game may read: the page lists them, and fetches each when the game first reads it.
+set(CINQUOR_WEB_FILES "")
+foreach(name ${looks} ${pictures})
+  string(APPEND CINQUOR_WEB_FILES "'${name}', ")
+endforeach()
+string(REGEX REPLACE ", $" "" CINQUOR_WEB_FILES "${CINQUOR_WEB_FILES}")
+configure_file(${page_dir}/index.html.in ${PROJECT_BINARY_DIR}/index.html @ONLY)
+
+set(outputs)
+foreach(name ${looks})
+  add_custom_command(
+    OUTPUT ${web}/${name}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${web}
+    COMMAND ${CMAKE_COMMAND} -DIN=${CMAKE_CURRENT_SOURCE_DIR}/${name} -DOUT=${web}/${name}
+            -P ${PROJECT_SOURCE_DIR}/cmake/windows-text.cmake
+    DEPENDS ${name} ${PROJECT_SOURCE_DIR}/cmake/windows-text.cmake
+    COMMENT "Writing ${name} in Windows-1252")
+  list(APPEND outputs ${web}/${name})
+endforeach()
+set(copied ${PROJECT_BINARY_DIR}/index.html ${page_dir}/page_web.js ${page_dir}/page.css)
+foreach(name ${pictures} cinquor.ico apropos.ico icon-32.png)
+  list(APPEND copied ${CINQUOR_IMAGES_DIR}/${name})
+endforeach()
+add_custom_command(
+  OUTPUT ${web}/cinquor.js ${web}/lisez-moi.txt
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${web}
+  COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE_DIR:cinquor>/cinquor.js $<TARGET_FILE_DIR:cinquor>/cinquor.wasm
+          ${copied} ${web}
+  COMMAND ${CMAKE_COMMAND} -DIN=${CMAKE_CURRENT_SOURCE_DIR}/lisez-moi.txt -DOUT=${web}/lisez-moi.txt
+          -P ${PROJECT_SOURCE_DIR}/cmake/utf8-bom-text.cmake
+  DEPENDS cinquor ${CINQUOR_IMAGES} ${copied} lisez-moi.txt ${PROJECT_SOURCE_DIR}/cmake/utf8-bom-text.cmake
+  COMMENT "Gathering the page in web/")
+add_custom_target(dist ALL DEPENDS ${web}/cinquor.js ${outputs})
+
+set(archive_name cinquor-${PROJECT_VERSION}-web)
+set(archive ${PROJECT_BINARY_DIR}/${archive_name}.zip)
+set(pack ${PROJECT_BINARY_DIR}/package)
+add_custom_command(
+  OUTPUT ${archive}
+  COMMAND ${CMAKE_COMMAND} -E rm -rf ${pack}
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${pack}
+  COMMAND ${CMAKE_COMMAND} -E copy_directory ${web} ${pack}/${archive_name}
+  COMMAND ${CMAKE_COMMAND} -E chdir ${pack}
+          ${CMAKE_COMMAND} -E tar cf ${archive} --format=zip ${archive_name}
+  DEPENDS dist ${web}/cinquor.js ${outputs}
+  COMMENT "Packing ${archive}")
+add_custom_target(archive DEPENDS ${archive})
