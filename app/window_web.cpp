@@ -20,6 +20,7 @@ namespace {
 
 bool ended = false;  // "Quitter": the record is saved and the page shows its end
 
+EM_JS(void, jsLoadingShown, (), { Module.cinquorPage.loading(); });
 EM_JS(void, jsStart, (), { Module.cinquorPage.start(); });
 EM_JS(void, jsSetTimer, (int interval), { Module.cinquorPage.setTimer(interval); });
 EM_JS(void, jsSetMarks, (int marks), { Module.cinquorPage.setMarks(marks); });
@@ -148,6 +149,7 @@ EMSCRIPTEN_KEEPALIVE void web_paint() {
         return;
     }
     paintWindow(nullptr);  // beginFrame, then paintBoard
+    if (gameState.drawing.paintStage == 1) jsLoadingShown();
     settle();
 }
 

@@ -81,7 +81,7 @@ EM_JS(void, jsPicture, (int target, int picture, int x, int y, int width, int he
 EM_ASYNC_JS(int, jsDecodePicture, (const unsigned char* bytes, int size), {
     Module.cinquorBusy = true;
     try {
-        var blob = new Blob([HEAPU8.slice(bytes, bytes + size)], { type: 'image/bmp' });
+        var blob = new Blob([HEAPU8.slice(bytes, bytes + size)], { type: "image/bmp" });
         var picture = await createImageBitmap(blob);
         CinquorCanvas.pictures = CinquorCanvas.pictures || [null];
         CinquorCanvas.pictures.push(picture);

@@ -29,7 +29,7 @@
   var dialog = document.getElementById('box');
   var started = false, ended = false, fit = true, paintScheduled = false, timer = null;
   var width = BOARD_WIDTH, height = BOARD_HEIGHT, scale = 1;
-  var dialogOpen = false, openMenu = -1;
+  var dialogOpen = false, openMenu = -1, loadingShown = false;
   var tops = [], menuNodes = [], markItems = [];
 
   function $(tag, attributes, children) {
@@ -87,8 +87,14 @@
     paintScheduled = false;
     if (ended || !started) return;
     if (Module.cinquorBusy) {  // a picture is being read: the paint comes once it is
-      setTimeout(page.requestPaint, 20);
       paintScheduled = true;
+      setTimeout(paint, 20);
+      return;
+    }
+    if (loadingShown) {  // "Chargement..." stays on the screen a moment before the loading takes the page
+      loadingShown = false;
+      paintScheduled = true;
+      setTimeout(paint, 200);
       return;
     }
     var context = CinquorCanvas.window.context;
@@ -308,6 +314,9 @@
       }
     },
 
+    // The loading message is on the board: the next paint makes the surfaces, which holds the page.
+    loading: function () { loadingShown = true; },
+
     start: function () {
       // The canvas side of the drawing comes with the module: the board's canvas is its window.
       CinquorCanvas.window = { canvas: board, context: board.getContext('2d', { alpha: false }), scale: 1 };
@@ -398,6 +407,7 @@
       row.style.order = '1';
       dialog.style.display = 'flex';
       dialog.style.flexDirection = 'column';
+      row.firstChild.focus();  // moved, OK lost the focus it had
       return promise.then(function (answer) {
         dialog.style.display = '';
         if (answer === 1) Module.ccall('web_apply_options', null, ['string', 'string', 'string'], [t[1].value, r[1].value, p[1].value]);

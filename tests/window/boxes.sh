@@ -47,8 +47,7 @@ find_window || fail "No to Quitter closed the window"
 # The main window closed under the open question.
 key q
 find_box Attention >/dev/null || fail "no quit question"
-focus
-xdotool key alt+F4
+close_window
 expect_exit 0 2
 no_box Attention || fail "the question outlived the game"
 [ "$(save_size)" -eq 44 ] || fail "saved state of $(save_size) bytes"

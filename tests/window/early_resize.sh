@@ -7,13 +7,13 @@
 printf 'timer=2000\r\n' >"$game/lent.txt"
 launch_game lent.txt
 wait_for find_window 30 || fail "the game window did not appear"
-xdotool windowsize "$window" 600 520   # in the first moments of the window
+resize_window 600 520   # in the first moments of the window
 sleep 0.5
 initial_width=511
 initial_height=446
 sleep 7
 measure_window
-xdotool windowsize "$window" $((2 * 511)) $((2 * 446 + menu_height))
+resize_window $((2 * 511)) $((2 * 446 + menu_height))
 sleep 4.5   # two ticks of the slow timer
 measure_window
 [ "$client_width" -ge $((2 * 511 - 4)) ] || fail "the window did not grow: $client_width"

@@ -1,5 +1,6 @@
-# lib.sh -- drives the real game on a private Xvfb display, for the window tests: cinquor.exe under Wine
-# or the native GTK program, as CINQUOR_FRONT says (windows or gtk); every scenario is written once.
+# lib.sh -- drives the real game for the window tests: cinquor.exe under Wine or the native GTK program on a
+# private Xvfb display, or the game's page in headless Chromium, as CINQUOR_FRONT says (windows, gtk or
+# web); every scenario is written once.
 # Sourced by each test. The environment comes from ctest: CINQUOR_DIST (the shipped folder),
 # CINQUOR_WINE_ENV (the Wine settings of the build tree, Windows only), CINQUOR_WINDOW_STATE (the display
 # and, for Windows, the booted template prefix made by setup.sh), CINQUOR_TEST_DIR (a scratch folder).
@@ -10,7 +11,7 @@ front=${CINQUOR_FRONT:-windows}
 scale=${CINQUOR_SCALE:-1}
 [ "$scale" != 1 ] && export GDK_SCALE=$scale
 [ "$front" = windows ] && . "$CINQUOR_WINE_ENV"
-. "$CINQUOR_WINDOW_STATE/env"   # DISPLAY, and TEMPLATE_PREFIX for Windows
+[ "$front" = web ] || . "$CINQUOR_WINDOW_STATE/env"   # DISPLAY, and TEMPLATE_PREFIX for Windows
 
 work="$CINQUOR_TEST_DIR"
 rm -rf "$work"
@@ -24,6 +25,12 @@ if [ "$front" = windows ]; then
   program="$game/cinquor.exe"
   yes_key=alt+y   # Wine's boxes speak the locale's language: English here
   no_key=alt+n
+elif [ "$front" = web ]; then
+  # The page's record lives in the browser's local storage; the driver mirrors it into this file.
+  save_file="$work/dezo.sav"
+  yes_key=alt+o
+  no_key=alt+n
+  coproc DRIVER { exec node "$(dirname "${BASH_SOURCE[0]}")/../web/driver.mjs" "$game" "$save_file" "$work/game.log" 2>>"$work/driver.log"; }
 else
   export XDG_DATA_HOME="$work/data"
   save_file="$XDG_DATA_HOME/le-cinquor/dezo.sav"
@@ -38,6 +45,15 @@ client_width=0
 client_height=0
 initial_width=0
 initial_height=0
+
+# web COMMAND...: one command to the page's driver, and its answer.
+web() {
+  local answer
+  echo "$*" >&"${DRIVER[1]}"
+  IFS= read -r answer <&"${DRIVER[0]}" || answer="error: the driver ended"
+  echo "$answer"
+  [[ $answer != error* ]]
+}
 
 fail() {
   echo "FAIL: $*" >&2
@@ -59,6 +75,12 @@ wait_for() {
 # launch_game [ARGS...]: starts the game from another folder than its own, in the background. What it
 # prints is kept in game.log, every run of the scenario after the other.
 launch_game() {
+  if [ "$front" = web ]; then
+    # The page's query names the look, as the programs' first argument does.
+    web launch "${1:+?config=$1}" >/dev/null || fail "the page did not load"
+    game_pid=web
+    return
+  fi
   if [ "$front" = windows ]; then
     (cd "$work" && exec "$WINE_LOADER" "$program" "$@" >>"$work/game.log" 2>&1) &
   else
@@ -84,6 +106,10 @@ start_game() {
 }
 
 find_window() {
+  if [ "$front" = web ]; then
+    [ "$(web window)" = yes ] && window=page
+    return
+  fi
   window=$(xdotool search --onlyvisible --name '^Le cinquor\.\.\.' 2>/dev/null | head -n 1)
   [ -n "$window" ]
 }
@@ -92,7 +118,7 @@ find_window() {
 # menu bar's light grey.
 measure_window() {
   sleep 0.5
-  eval "$(xdotool getwindowgeometry --shell "$window")"
+  if [ "$front" = web ]; then eval "$(web geometry)"; else eval "$(xdotool getwindowgeometry --shell "$window")"; fi
   client_width=$WIDTH
   screenshot "$work/measure.png"
   menu_height=0
@@ -126,8 +152,12 @@ is_felt() {
   [ "$g" -gt $((r + 20)) ] && [ "$g" -gt $((b + 10)) ]
 }
 
-screenshot() { import -window "$window" "$1"; }
-screenshot_root() { import -window root "$1"; }
+screenshot() {
+  if [ "$front" = web ]; then web shot "$1" >/dev/null; else import -window "$window" "$1"; fi
+}
+screenshot_root() {
+  if [ "$front" = web ]; then web shot "$1" >/dev/null; else import -window root "$1"; fi
+}
 
 # Board coordinates to the X window's, through the scale factor and the stretch from the logical board to
 # the client area.
@@ -161,29 +191,52 @@ count_colour() {
     awk -v c="#$6" 'toupper($0) ~ toupper(c) { gsub(":", "", $1); n += $1 } END { print n + 0 }'
 }
 
-focus() { xdotool windowactivate --sync "$window" >/dev/null 2>&1 || xdotool windowfocus --sync "$window"; }
+focus() {
+  [ "$front" = web ] && return
+  xdotool windowactivate --sync "$window" >/dev/null 2>&1 || xdotool windowfocus --sync "$window"
+}
 
 click_board() {
   to_window "$1" "$2"
+  [ "$front" = web ] && { web click "$wx" "$wy" >/dev/null; sleep 0.3; return; }
   xdotool mousemove --window "$window" "$wx" "$wy" sleep 0.15 mousedown 1 sleep 0.1 mouseup 1
   sleep 0.3
 }
 
 move_board() {
   to_window "$1" "$2"
+  [ "$front" = web ] && { web move "$wx" "$wy" >/dev/null; sleep 0.3; return; }
   xdotool mousemove --window "$window" "$wx" "$wy"
   sleep 0.3
 }
 
 key() {
   focus
-  xdotool key "$@"
+  if [ "$front" = web ]; then web key "$@" >/dev/null; else xdotool key "$@"; fi
   sleep 0.4
+}
+
+# resize_window WIDTH HEIGHT: the window (the menu bar and the client area) made that large.
+resize_window() {
+  if [ "$front" = web ]; then web resize "$1" "$2" >/dev/null; else xdotool windowsize "$window" "$1" "$2"; fi
+}
+
+# close_window: the main window's close button, with the keys the window manager takes for it.
+close_window() {
+  focus
+  if [ "$front" = web ]; then web close >/dev/null; else xdotool key alt+F4; fi
 }
 
 # find_box TITLE: the id of a visible window so titled (a message box or a dialog), waiting for it.
 find_box() {
   local title=$1 id=""
+  if [ "$front" = web ]; then
+    for ((i = 0; i < 50; i++)); do
+      [ "$(web box "$title")" = yes ] && { echo page; return 0; }
+      sleep 0.1
+    done
+    return 1
+  fi
   for ((i = 0; i < 50; i++)); do
     id=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | head -n 1)
     [ -n "$id" ] && { echo "$id"; return 0; }
@@ -197,6 +250,11 @@ answer_box() {
   local id
   id=$(find_box "$1") || fail "no box titled '$1'"
   shift
+  if [ "$front" = web ]; then
+    web key "$@" >/dev/null
+    sleep 0.4
+    return
+  fi
   xdotool windowactivate --sync "$id" >/dev/null 2>&1 || xdotool windowfocus --sync "$id"
   sleep 0.2
   xdotool key "$@"
@@ -219,11 +277,19 @@ end_session() {
 # The ids of the game's visible main windows, one a line.
 game_windows() { xdotool search --onlyvisible --name '^Le cinquor\.\.\.' 2>/dev/null; }
 
-no_box() { ! xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; }
+no_box() {
+  [ "$front" = web ] && { [ "$(web box "$1")" = no ]; return; }
+  ! xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; }
 
 # expect_exit [CODE [SECONDS]]: waits for the game to end (10 s at most) and checks its exit code.
 expect_exit() {
   local code=0 tries=$(( ${2:-10} * 10 ))
+  if [ "$front" = web ]; then
+    # The page ends on its farewell (or closed): the record is saved by then.
+    wait_for '[ "$(web ended)" = yes ]' "${2:-10}" || fail "the game did not end"
+    game_pid=""
+    return
+  fi
   while kill -0 "$game_pid" 2>/dev/null && [ $tries -gt 0 ]; do sleep 0.1; tries=$((tries - 1)); done
   kill -0 "$game_pid" 2>/dev/null && fail "the game did not end"
   wait "$game_pid" || code=$?
@@ -232,6 +298,11 @@ expect_exit() {
 }
 
 stop_game() {
+  if [ "$front" = web ]; then
+    web quit >/dev/null 2>&1
+    game_pid=""
+    return
+  fi
   [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null
   [ "$front" = windows ] && "$WINE_SERVER" -k 2>/dev/null
   game_pid=""
@@ -253,6 +324,7 @@ write_save() {
 
 finish() {
   check_quiet
+  [ "$front" = web ] && web quit >/dev/null
   if [ "$front" = windows ]; then
     "$WINE_SERVER" -k 2>/dev/null
     "$WINE_SERVER" -w 2>/dev/null

@@ -15,7 +15,7 @@ whole_board() {
 start_game
 sleep 1.5
 whole_board "at start"
-xdotool windowsize "$window" $((2 * client_width)) $((2 * client_height + menu_height))
+resize_window $((2 * client_width)) $((2 * client_height + menu_height))
 sleep 1
 measure_window
 [ "$client_width" -ge $((2 * initial_width - 4)) ] || fail "the window did not grow: $client_width"

@@ -1,0 +1,129 @@
+// driver.mjs -- plays the game's page in headless Chromium for the window scenarios (tests/window/lib.sh
+// with CINQUOR_FRONT=web): one command a line on the standard input, one answer line on the standard
+// output. The page's saved state is mirrored into SAVE-FILE after every command, and what the page
+// prints as a warning or an error goes to LOG in the toolkits' words, which the scenarios fail on.
+//   node driver.mjs FOLDER SAVE-FILE LOG
+import { appendFileSync, existsSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { createInterface } from 'node:readline';
+import { serve, launchBrowser } from './run_page.mjs';
+
+const [folder, saveFile, log] = process.argv.slice(2);
+const KEY = 'le-cinquor/dezo.sav';
+const MENU_HEIGHT = 25;
+const server = await serve(folder);
+const browser = await launchBrowser();
+const context = await browser.newContext({ viewport: { width: 511, height: 446 + MENU_HEIGHT } });
+let page = null;
+let mirrored = null;  // the bytes last written to the save file, as hexadecimal digits
+
+function note(kind, text) { appendFileSync(log, `page-${kind} ** ${text}\n`); }
+
+async function storagePage() {
+  if (page && !page.isClosed()) return page;
+  const blank = await context.newPage();
+  await blank.goto(`${server.origin}/lisez-moi.txt`);
+  return blank;
+}
+
+// The record in local storage into the save file (none: no file).
+async function mirror() {
+  const p = await storagePage();
+  const text = await p.evaluate((key) => localStorage.getItem(key), KEY);
+  if (p !== page) await p.close();
+  if (text === mirrored) return;
+  mirrored = text;
+  if (text === null) rmSync(saveFile, { force: true });
+  else writeFileSync(saveFile, Buffer.from(text, 'hex'));
+}
+
+// A save file the scenario wrote itself goes into local storage before the page starts.
+async function seed() {
+  const text = existsSync(saveFile) ? readFileSync(saveFile).toString('hex') : null;
+  if (text === mirrored) return;
+  const p = await storagePage();
+  await p.evaluate(([key, value]) => value === null ? localStorage.removeItem(key) : localStorage.setItem(key, value),
+                   [KEY, text]);
+  if (p !== page) await p.close();
+  mirrored = text;
+}
+
+async function launch(query) {
+  if (page && !page.isClosed()) await page.close({ runBeforeUnload: true });
+  await seed();
+  page = await context.newPage();
+  page.on('console', (m) => {
+    if ((m.type() === 'warning' || m.type() === 'error') && !/^Failed to load resource/.test(m.text())) {
+      note(m.type() === 'error' ? 'CRITICAL' : 'WARNING', m.text());
+    }
+  });
+  page.on('pageerror', (e) => note('CRITICAL', e.message));
+  await page.goto(`${server.origin}/index.html${query}`);
+}
+
+const alive = () => page && !page.isClosed();
+const running = async () => alive() && page.evaluate(() => !document.getElementById('game').hidden &&
+                                                         !!(window.CinquorCanvas && CinquorCanvas.window));
+
+// The "window": the menu bar and the board's canvas, from the page's top-left corner.
+async function geometry() {
+  const box = await page.locator('#board').boundingBox();
+  return { width: Math.round(box.width), height: Math.round(box.y + box.height) };
+}
+
+// xdotool's key names, as the scenarios write them, in Playwright's.
+function keyName(name) {
+  const names = { space: 'Space', Return: 'Enter', Escape: 'Escape', Tab: 'Tab' };
+  return name.split('+').map((part) => part === 'alt' ? 'Alt' : part === 'ctrl' ? 'Control' : part === 'shift' ? 'Shift' : names[part] || part).join('+');
+}
+
+async function key(name) {
+  if (name === 'alt+F4') {  // the title bar's close button: the dialog's, or the page's own closing
+    if (await page.locator('dialog[open]').count()) await page.locator('dialog[open] .close').click({ force: true, timeout: 2000 }).catch(() => {});
+    else await page.close({ runBeforeUnload: true });
+    return;
+  }
+  await page.keyboard.press(keyName(name));
+}
+
+const commands = {
+  launch: async (query = '') => { await launch(query); },
+  window: async () => (await running()) ? 'yes' : 'no',
+  ended: async () => (!alive() || await page.evaluate(() => !document.getElementById('end').hidden)) ? 'yes' : 'no',
+  geometry: async () => { const g = await geometry(); return `WIDTH=${g.width} HEIGHT=${g.height}`; },
+  shot: async (file) => { const g = await geometry(); await page.screenshot({ path: file, clip: { x: 0, y: 0, width: g.width, height: g.height } }); },
+  move: async (x, y) => { await page.mouse.move(Number(x), Number(y)); },
+  click: async (x, y) => {
+    await page.mouse.move(Number(x), Number(y));
+    await page.waitForTimeout(150);
+    await page.mouse.down();
+    await page.waitForTimeout(100);
+    await page.mouse.up();
+  },
+  key: async (...names) => { for (const name of names) await key(name); },
+  box: async (...words) => {
+    const title = words.join(' ');
+    if (!alive()) return 'no';
+    return (await page.locator('dialog[open]').count()) &&
+           (await page.locator('dialog[open]').getAttribute('data-title')) === title ? 'yes' : 'no';
+  },
+  resize: async (width, height) => { await page.setViewportSize({ width: Number(width), height: Number(height) }); },
+  close: async () => { if (alive()) await page.close({ runBeforeUnload: true }); },
+  quit: async () => { await browser.close(); server.close(); process.exit(0); },
+};
+
+const lines = createInterface({ input: process.stdin });
+for await (const line of lines) {
+  const [name, ...args] = line.trim().split(/\s+/);
+  let answer = 'ok';
+  try {
+    if (!commands[name]) throw new Error(`no command ${name}`);
+    const result = await commands[name](...args);
+    if (typeof result === 'string') answer = result;
+    await mirror();
+  } catch (e) {
+    answer = 'error ' + String(e.message || e).split('\n')[0];
+  }
+  process.stdout.write(answer + '\n');
+}
+await browser.close();
+server.close();
