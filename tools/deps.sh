@@ -9,7 +9,8 @@ always=0
 # Native build and tests, the cross toolchain, Wine, what the window tests drive the game with, clang
 # with its libFuzzer for the fuzz targets, and GTK 3 with the fonts the board names (Liberation for Arial
 # and Times New Roman, DejaVu for Verdana) for the Linux program; and what checks its install and its
-# Debian package (the launcher's and the metainfo's validators, the manual, dpkg-shlibdeps, lintian).
+# Debian package (the launcher's and the metainfo's validators, the manual, dpkg-shlibdeps, lintian);
+# Emscripten for the web folder, and Chromium with Node.js, whose npm brings playwright-core to drive it.
 packages=(
   cmake ninja-build g++ googletest
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
@@ -17,6 +18,7 @@ packages=(
   clang libclang-rt-14-dev
   libgtk-3-dev pkg-config fonts-dejavu-core
   desktop-file-utils appstream man-db dpkg-dev lintian
+  emscripten chromium nodejs
 )
 # The window manager of the window tests, without the desktop it recommends.
 packages_bare=(openbox)
@@ -27,13 +29,21 @@ missing() {
   done
 }
 
+# playwright-core from the npm registry, in build/ beside the build trees (no root needed).
+playwright() {
+  [ -f build/node_modules/playwright-core/package.json ] && [ $always -eq 0 ] && return 0
+  command -v npm >/dev/null || return 0  # installed below, then asked again
+  mkdir -p build && (cd build && npm install --no-audit --no-fund --silent playwright-core@1.64.1) ||
+    { echo "Could not install playwright-core from the npm registry" >&2; return 1; }
+}
+
 if [ $always -eq 1 ]; then
   need="${packages[*]}"
   need_bare="${packages_bare[*]}"
 else
   need=$(missing "${packages[@]}")
   need_bare=$(missing "${packages_bare[@]}")
-  [ -z "$need$need_bare" ] && exit 0
+  [ -z "$need$need_bare" ] && { playwright; exit; }
 fi
 
 if [ "$(id -u)" -ne 0 ]; then
@@ -48,3 +58,4 @@ apt-get update || exit 1
 [ -z "$need" ] || apt-get install -y $need || exit 1
 # shellcheck disable=SC2086
 [ -z "$need_bare" ] || apt-get install -y --no-install-recommends $need_bare || exit 1
+playwright

@@ -2,46 +2,17 @@
 //   node run_page.mjs FOLDER SCRIPT.js   a test program compiled to the web, on a bare page of its own
 // The folder is served on 127.0.0.1 (the loader fetches its .wasm, which a file:// page cannot). What the
 // page prints goes to the standard output; a page that prints an error or never ends fails.
-import { createServer } from 'node:http';
-import { readFile } from 'node:fs/promises';
 import { createRequire } from 'node:module';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
+import { serve } from '../../tools/serve.mjs';
+
+export { serve };
 
 const here = path.dirname(fileURLToPath(import.meta.url));
 const require = createRequire(path.join(process.env.CINQUOR_NODE_MODULES ||
                                         path.join(here, '..', '..', 'build', 'node_modules'), 'x.js'));
 const { chromium } = require('playwright-core');
-
-const types = { '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.wasm': 'application/wasm',
-                '.txt': 'text/plain', '.bmp': 'image/bmp', '.png': 'image/png', '.css': 'text/css',
-                '.ico': 'image/x-icon', '.json': 'application/json', '.svg': 'image/svg+xml' };
-
-// A static server of `folder` on a free port of 127.0.0.1; `extra` answers some paths itself.
-export async function serve(folder, extra = {}) {
-  const server = createServer(async (request, response) => {
-    const name = decodeURIComponent(new URL(request.url, 'http://x').pathname);
-    if (extra[name]) {
-      response.writeHead(200, { 'content-type': 'text/html; charset=utf-8' });
-      response.end(extra[name]);
-      return;
-    }
-    const file = path.join(folder, path.normalize(name).replace(/^(\.\.[/\\])+/, ''));
-    try {
-      const body = await readFile(file);
-      response.writeHead(200, { 'content-type': types[path.extname(file).toLowerCase()] || 'application/octet-stream',
-                                'cache-control': 'no-store' });
-      response.end(body);
-    } catch {
-      response.writeHead(404);
-      response.end();
-    }
-    server.served = (server.served || 0) + 1;
-  });
-  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
-  server.origin = `http://127.0.0.1:${server.address().port}`;
-  return server;
-}
 
 export async function launchBrowser(options = {}) {
   return chromium.launch({ executablePath: process.env.CINQUOR_CHROMIUM || '/usr/bin/chromium',
