@@ -5,7 +5,9 @@
 #   idle CPU     the game's CPU time over IDLE seconds with the dice still, beside a minimal window with
 #                the same 50 ms timer;
 #   start-up     process start to the first full frame on screen, beside the minimal window's first paint.
-# Each for the Windows program under Wine and for the native GTK program, in the same run.
+# Each for the Windows program under Wine and for the native GTK program, in the same run; and for the page
+# in headless Chromium: the frame on the canvas, the idle main thread beside a minimal page with the same
+# timer, the time to the first full frame beside that page's first paint, and the bytes sent before it.
 # bench/run.sh [FRAMES] [IDLE-SECONDS]   (defaults 1000 and 20)
 set -u
 cd "$(dirname "$0")/.." || exit 1
@@ -21,6 +23,11 @@ cmake -S . -B build/bench-linux -G Ninja -DCMAKE_BUILD_TYPE=Release -DCINQUOR_WE
   -DCINQUOR_GTK=ON >build/bench-linux.configure.log 2>&1 || { cat build/bench-linux.configure.log; exit 1; }
 cmake --build build/bench-linux >build/bench-linux.build.log 2>&1 || { tail -30 build/bench-linux.build.log; exit 1; }
 linux=$top/build/bench-linux
+NODE_PATH=/usr/share/nodejs cmake -S . -B build/bench-web -G Ninja -DCMAKE_BUILD_TYPE=Release -DCINQUOR_WERROR=ON \
+  -DCINQUOR_TESTS=OFF --toolchain /usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake \
+  >build/bench-web.configure.log 2>&1 || { cat build/bench-web.configure.log; exit 1; }
+NODE_PATH=/usr/share/nodejs cmake --build build/bench-web >build/bench-web.build.log 2>&1 ||
+  { tail -30 build/bench-web.build.log; exit 1; }
 
 build=$top/build/windows
 state=$build/bench-state
@@ -151,3 +158,5 @@ fresh_linux frames
 ./frame_bench "$frames"
 side "native GTK" fresh_linux ./cinquor
 GDK_SCALE=2 side "native GTK at scale 2" fresh_linux ./cinquor
+cd "$top" || exit 1
+node bench/page_bench.mjs build/bench-web/web build/bench-web/bench "$frames" "$idle"

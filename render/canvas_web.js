@@ -26,7 +26,7 @@ var CinquorCanvas = {
     context.fillStyle = '#000';
     context.fillRect(0, 0, canvas.width, canvas.height);
     context.setTransform(scale, 0, 0, scale, 0, 0);
-    var c = { canvas: canvas, context: context, scale: scale, pixels: pixels, memoryNewer: false };
+    var c = { canvas: canvas, context: context, scale: scale, pixels: pixels, memoryNewer: false, drawn: false };
     this.canvases.push(c);
     return this.canvases.length - 1;
   },
@@ -45,6 +45,7 @@ var CinquorCanvas = {
   // Memory (blue, green, red, unused: the layout the seam reports) to the canvas's RGBA.
   push: function (c) {
     c.memoryNewer = false;
+    c.drawn = false;  // the two hold the same pixels
     var w = c.canvas.width, h = c.canvas.height;
     var image = c.context.createImageData(w, h);
     var from = new Uint32Array(HEAPU8.buffer, c.pixels, w * h);
@@ -65,15 +66,16 @@ var CinquorCanvas = {
       var p = from[i];
       to[i] = (p & 0x00FF00) | ((p >>> 16) & 0xFF) | ((p & 0xFF) << 16);
     }
-    c.memoryNewer = true;
+    c.drawn = false;
   },
 
-  // Before the game reads or writes pixel memory: every section gets the canvas's pixels.
-  flush: function () {
-    for (var i = 1; i < this.canvases.length; i++) {
-      var c = this.canvases[i];
-      if (c && c.pixels && !c.memoryNewer) this.pull(c);
-    }
+  // Before the game reads or writes the board's pixel memory: it gets what was drawn on the canvas since,
+  // and is the newer of the two from then on, until the canvas is used again.
+  flush: function (handle) {
+    var c = this.canvases[handle];
+    if (!c || !c.pixels) return;
+    if (c.drawn) this.pull(c);
+    c.memoryNewer = true;
   },
 
   colour: function (c) {
@@ -84,6 +86,7 @@ var CinquorCanvas = {
   on: function (handle, draw) {
     var c = handle === 0 ? this.window : this.get(handle);
     if (!c) return;
+    c.drawn = true;
     var x = c.context;
     x.save();
     draw(x, c);
@@ -142,6 +145,7 @@ var CinquorCanvas = {
     var pa = new Uint32Array(a.data.buffer), pb = new Uint32Array(b.data.buffer);
     for (var i = 0; i < pa.length; i++) pa[i] = pa[i] | pb[i];
     t.context.putImageData(a, left, top);
+    t.drawn = true;
   },
 
   // What a font of GDI's cell height `height` is in CSS: the size in pixels and the ascent. The cell is

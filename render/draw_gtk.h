@@ -9,10 +9,8 @@
 // set again. Returns the one it replaces, so that a nested draw can put it back.
 cairo_t* setPaintContext(cairo_t* cr);
 
-// The screen's scale factor: the surfaces made from now on have that many device pixels along each side of
-// a board pixel, and are drawn on in board pixels all the same. 1 until set.
-void setDeviceScale(int scale);
-int deviceScale();
+// The screen's scale factor (on the page, its device pixel ratio rounded).
+#include "render/device_scale.h"
 
 // The image a memory surface draws into, or null.
 cairo_surface_t* surfaceImage(Surface* surface);

@@ -70,7 +70,7 @@ EM_JS(void, jsText, (int target, int x, int y, const char* text, const char* fac
     CinquorCanvas.text(target, x, y, UTF8ToString(text), UTF8ToString(face), height, weight, italic, underline,
                        strikeOut, escapement, colour, backColour, opaque);
 });
-EM_JS(void, jsFlush, (), { CinquorCanvas.flush(); });
+EM_JS(void, jsFlush, (int canvas), { CinquorCanvas.flush(canvas); });
 EM_JS(void, jsRepaint, (), { if (Module.cinquorPage) Module.cinquorPage.requestPaint(); });
 EM_JS(int, jsClientWidth, (), { return Module.cinquorPage ? Module.cinquorPage.clientWidth() : 511; });
 EM_JS(int, jsClientHeight, (), { return Module.cinquorPage ? Module.cinquorPage.clientHeight() : 446; });
@@ -235,6 +235,10 @@ Font* selectFont(Surface* target, Font* font) {
 
 void deleteFont(Font* font) { delete font; }
 
-void flushDrawing() { jsFlush(); }
+// The per-pixel blends write the board's memory: its canvas hands over what was drawn on it.
+void flushDrawing() {
+    const int board = canvasOf(gameState.drawing.boardSurface);
+    if (board > 0) jsFlush(board);
+}
 
 int surfaceCanvas(Surface* surface) { return canvasOf(surface); }

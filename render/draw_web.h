@@ -3,10 +3,8 @@
 
 #include "game/game_state.h"
 
-// The page's device pixel ratio, rounded: the surfaces made from now on have that many device pixels along
-// each side of a board pixel, and are drawn on in board pixels all the same. 1 until set.
-void setDeviceScale(int scale);
-int deviceScale();
+// The screen's scale factor (on the page, its device pixel ratio rounded).
+#include "render/device_scale.h"
 
 // Whether the module may wait for the browser now (a file to fetch, a picture to decode, a box to
 // answer): only one such wait can be under way, and a box may be open while ticks and paints go on.

@@ -17,6 +17,7 @@ export async function serve(folder, extra = {}, port = 0) {
     if (extra[name]) {
       response.writeHead(200, { 'content-type': 'text/html; charset=utf-8' });
       response.end(extra[name]);
+      server.bytes = (server.bytes || 0) + Buffer.byteLength(extra[name]);
       return;
     }
     const file = path.join(folder, path.normalize(name).replace(/^(\.\.[/\\])+/, ''));

@@ -20,6 +20,7 @@ TEST(CanvasSections, MemoryAndCanvasFollowEachOther) {
         const PixelSection section = createPixelSection(kSectionWidth, kBoardHeight, 24);
         ASSERT_NE(section.pixels, nullptr);
         attachBitmap(s, section.bitmap);
+        gameState.drawing.boardSurface = s;  // the surface whose memory the blends write
         fillRect(s, 0, 0, 511, 446, 0x00406080);
         // Drawn on the canvas, read from memory: blue first.
         blendAdd(section.pixels, 10, 10, 4, 4, 0x00010203);
