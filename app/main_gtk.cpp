@@ -104,13 +104,7 @@ int main(int argc, char** argv) {
     for (int signal : {SIGTERM, SIGHUP, SIGINT}) g_unix_signal_add(signal, sessionEnds, nullptr);
     watchForDisplayLoss();
     if (argc > 0) enterGameFolder(argv[0]);
-    if (argc > 1 && std::strlen(argv[1]) < sizeof configPath) {
-        std::strcpy(configPath, argv[1]);
-    } else if (argc > 1) {
-        configPath[0] = '\0';  // a cut path would name another file: one that cannot be opened
-    } else {
-        std::strcpy(configPath, "Config.txt");
-    }
+    chooseConfigPath(configPath, sizeof configPath, argc > 1 ? argv[1] : nullptr);
 
     gameState.shell.timerChanged = 0;
     std::srand(static_cast<unsigned>(std::time(nullptr)));

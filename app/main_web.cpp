@@ -3,7 +3,6 @@
 #include <emscripten.h>
 
 #include <cstdlib>
-#include <cstring>
 #include <ctime>
 #include <filesystem>
 #include <system_error>
@@ -33,13 +32,7 @@ int main(int argc, char** argv) {
     char* names = jsPageFiles();
     listPageFiles(names);
     std::free(names);
-    if (argc > 1 && std::strlen(argv[1]) < sizeof configPath) {
-        std::strcpy(configPath, argv[1]);
-    } else if (argc > 1) {
-        configPath[0] = '\0';  // a cut path would name another file: one that cannot be opened
-    } else {
-        std::strcpy(configPath, "Config.txt");
-    }
+    chooseConfigPath(configPath, sizeof configPath, argc > 1 ? argv[1] : nullptr);
     setDeviceScale(jsDeviceScale());
 
     gameState.shell.timerChanged = 0;

@@ -7,9 +7,7 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdio>
 #include <cstdlib>
-#include <system_error>
 
 #include "app/app_gtk.h"
 #include "app/message_box.h"
@@ -119,17 +117,4 @@ void unlockFile(void* lock) {
 
 bool processRunning(unsigned long number) {
     return ::kill(static_cast<pid_t>(number), 0) == 0 || errno == EPERM;
-}
-
-// rename() puts the complete file in place in one step, whatever was there.
-bool replaceFile(const std::filesystem::path& from, const std::filesystem::path& to) {
-    return std::rename(from.c_str(), to.c_str()) == 0;
-}
-
-bool moveFileOver(const std::filesystem::path& from, const std::filesystem::path& to) {
-    std::error_code error;
-    std::filesystem::copy_file(from, to, std::filesystem::copy_options::overwrite_existing, error);
-    if (error) return false;
-    std::filesystem::remove(from, error);
-    return true;
 }

@@ -29,8 +29,6 @@ bool repaintWanted = false;  // asked for during the event under way
 std::set<std::string> notFetched;
 
 EM_JS(bool, jsPaintPending, (), { return Module.cinquorPage.paintPending(); });
-EM_JS(int, jsClientWidth2, (), { return Module.cinquorPage.clientWidth(); });
-EM_JS(int, jsClientHeight2, (), { return Module.cinquorPage.clientHeight(); });
 
 // The file `name` of the page's folder into the module's file `name`; false when the server has none.
 EM_ASYNC_JS(bool, jsFetch, (const char* name), {
@@ -115,7 +113,10 @@ void requestRepaint() { repaintWanted = true; }
 void settleRepaintRequest() {
     if (!repaintWanted) return;
     repaintWanted = false;
-    if (!frameAlreadyShown(jsClientWidth2(), jsClientHeight2(), jsPaintPending())) requestWindowRepaint(nullptr);
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+    windowClientSize(nullptr, width, height);
+    if (!frameAlreadyShown(width, height, jsPaintPending())) requestWindowRepaint(nullptr);
 }
 
 bool confirmOkCancel(const char* text, const char* title) {
@@ -210,15 +211,3 @@ void* lockFile(const std::filesystem::path&) {
 void unlockFile(void*) {}
 
 bool processRunning(unsigned long number) { return number == processNumber(); }
-
-bool replaceFile(const std::filesystem::path& from, const std::filesystem::path& to) {
-    return std::rename(from.c_str(), to.c_str()) == 0;
-}
-
-bool moveFileOver(const std::filesystem::path& from, const std::filesystem::path& to) {
-    std::error_code error;
-    std::filesystem::copy_file(from, to, std::filesystem::copy_options::overwrite_existing, error);
-    if (error) return false;
-    std::filesystem::remove(from, error);
-    return true;
-}

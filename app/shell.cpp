@@ -2,6 +2,7 @@
 #include "app/shell.h"
 
 #include <cstdio>
+#include <cstring>
 #include <cwchar>
 
 #include "config/values.h"
@@ -77,6 +78,28 @@ bool applyToggle(Toggle toggle) {
 bool toggleChecked(Toggle toggle) {
     const std::int32_t value = toggledValue(toggle);
     return toggle == Toggle::Background ? value == 0 : value != 0;
+}
+
+PrologueSteps runPrologue() {
+    ShellFields& shell = gameState.shell;
+    PrologueSteps steps{shell.timerChanged != 0, false};
+    shell.timerChanged = 0;
+    if (gameState.settings.timer > 1000 && shell.animationsOn) {
+        shell.animationsOn = 0;
+        steps.dropMessage = true;
+    }
+    return steps;
+}
+
+void chooseConfigPath(char* out, std::size_t size, const char* argument) {
+    if (size == 0) return;
+    if (!argument) argument = "Config.txt";
+    const std::size_t length = std::strlen(argument);
+    if (length >= size) {
+        out[0] = '\0';
+    } else {
+        std::memcpy(out, argument, length + 1);
+    }
 }
 
 bool gameUnderWay() {

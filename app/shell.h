@@ -34,6 +34,21 @@ bool applyToggle(Toggle toggle);
 // Whether the item of `toggle` is checked for the setting as it stands.
 bool toggleChecked(Toggle toggle);
 
+// What every message's prologue does to the shell's state, before the message is handled: a timer changed
+// by the Options dialog is to be restarted (the flag is cleared), and animations cannot run at more than a
+// second a frame (they are switched off, and the message that found them on is dropped). The caller
+// restarts its timer and takes the mark off "Animations" as the answer says.
+struct PrologueSteps {
+    bool restartTimer;
+    bool dropMessage;
+};
+PrologueSteps runPrologue();
+
+// The configuration file the game reads: `argument` (the first on the command line, or null for none)
+// when it fits in `size` bytes with its terminator, "Config.txt" without one, and an empty name, which no
+// file has, for one too long (a cut path would name another file).
+void chooseConfigPath(char* out, std::size_t size, const char* argument);
+
 // True while a game is under way: some category written, not all.
 bool gameUnderWay();
 

@@ -99,17 +99,10 @@ void restartTimer() {
 // Options dialog, and animations switched off above a second a frame (the event that finds them on is
 // dropped). False when the event is dropped. The logical size is not taken here: see sizeAllocated.
 bool prologue() {
-    ShellFields& shell = gameState.shell;
-    if (shell.timerChanged) {
-        restartTimer();
-        shell.timerChanged = 0;
-    }
-    if (gameState.settings.timer > 1000 && shell.animationsOn) {
-        shell.animationsOn = 0;
-        setMark(Toggle::Animations, false);
-        return false;
-    }
-    return true;
+    const PrologueSteps steps = runPrologue();
+    if (steps.restartTimer) restartTimer();
+    if (steps.dropMessage) setMark(Toggle::Animations, false);
+    return !steps.dropMessage;
 }
 
 // Pointer positions as Windows packs them: x and y in 16 bits each.

@@ -10,6 +10,7 @@
 #include "app/shell.h"
 #include "game/help.h"
 #include "game/turn.h"
+#include "render/draw.h"
 #include "render/draw_web.h"
 #include "render/shown_frame.h"
 #include "render/surfaces.h"
@@ -29,8 +30,6 @@ EM_JS(void, jsEnd, (), { Module.cinquorPage.end(); });
 EM_JS(void, jsInitialSize, (), { Module.cinquorPage.initialSize(); });
 EM_JS(void, jsOpenReadMe, (), { Module.cinquorPage.openReadMe(); });
 EM_JS(void, jsAnnounce, (const char* text), { Module.cinquorPage.announce(UTF8ToString(text)); });
-EM_JS(int, jsClientWidthNow, (), { return Module.cinquorPage.clientWidth(); });
-EM_JS(int, jsClientHeightNow, (), { return Module.cinquorPage.clientHeight(); });
 
 // The interval as Windows' SetTimer takes it: below 10 ms is 10 ms; a negative one, read as a huge
 // unsigned number, never comes round.
@@ -51,23 +50,17 @@ void syncMarks() {
 // dropped). False when the event is dropped; nothing runs once the game has ended.
 bool prologue() {
     if (ended) return false;
-    ShellFields& shell = gameState.shell;
-    if (shell.timerChanged) {
-        restartTimer();
-        shell.timerChanged = 0;
-    }
-    if (gameState.settings.timer > 1000 && shell.animationsOn) {
-        shell.animationsOn = 0;
-        syncMarks();
-        return false;
-    }
-    return true;
+    const PrologueSteps steps = runPrologue();
+    if (steps.restartTimer) restartTimer();
+    if (steps.dropMessage) syncMarks();
+    return !steps.dropMessage;
 }
 
 // A position on the board's canvas, in CSS pixels, into board coordinates through the stretch.
 bool boardPosition(int x, int y, std::int32_t& boardX, std::int32_t& boardY) {
-    const int width = jsClientWidthNow();
-    const int height = jsClientHeightNow();
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+    windowClientSize(nullptr, width, height);
     if (x < 0 || y < 0 || x >= width || y >= height) return false;  // only over the board, as on Windows
     const auto packed = static_cast<std::uint32_t>(x & 0xFFFF) | static_cast<std::uint32_t>(y & 0xFFFF) << 16;
     return scaleToBoard(packed, width, height, boardX, boardY);

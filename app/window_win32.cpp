@@ -73,18 +73,13 @@ LRESULT command(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
 namespace {
 
 LRESULT dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    ShellFields& shell = gameState.shell;
     if (!mainWindow) mainWindow = window;
     RECT client{};
     GetClientRect(window, &client);
     captureClientSize(client.right, client.bottom);
-    if (shell.timerChanged) {
-        SetTimer(window, 1, static_cast<UINT>(gameState.settings.timer), nullptr);
-        shell.timerChanged = 0;
-    }
-    // Animations cannot run at more than a second a frame; the message that finds them on is dropped.
-    if (gameState.settings.timer > 1000 && shell.animationsOn) {
-        shell.animationsOn = 0;
+    const PrologueSteps steps = runPrologue();
+    if (steps.restartTimer) SetTimer(window, 1, static_cast<UINT>(gameState.settings.timer), nullptr);
+    if (steps.dropMessage) {
         check(window, IDM_ANIMATIONS, false);
         return 0;
     }

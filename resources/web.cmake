@@ -2,9 +2,6 @@
 # web server; then cinquor-1.14-web.zip of it. The looks ship in Windows-1252 as for the programs; the
 # read-me in UTF-8 with its byte-order mark, so that a browser shows it right whatever the server says.
 set(web ${PROJECT_BINARY_DIR}/web)
-set(looks Config.txt nuit.txt contraste.txt casino.txt)
-set(pictures fond.bmp des.bmp fond-nuit.bmp des-nuit.bmp fond-contraste.bmp des-contraste.bmp
-             fond-casino.bmp des-casino.bmp)
 set(page_dir ${PROJECT_SOURCE_DIR}/app/web)
 
 # The names the game may read: the page lists them, and fetches each when the game first reads it.
@@ -17,13 +14,7 @@ configure_file(${page_dir}/index.html.in ${PROJECT_BINARY_DIR}/index.html @ONLY)
 
 set(outputs)
 foreach(name ${looks})
-  add_custom_command(
-    OUTPUT ${web}/${name}
-    COMMAND ${CMAKE_COMMAND} -E make_directory ${web}
-    COMMAND ${CMAKE_COMMAND} -DIN=${CMAKE_CURRENT_SOURCE_DIR}/${name} -DOUT=${web}/${name}
-            -P ${PROJECT_SOURCE_DIR}/cmake/windows-text.cmake
-    DEPENDS ${name} ${PROJECT_SOURCE_DIR}/cmake/windows-text.cmake
-    COMMENT "Writing ${name} in Windows-1252")
+  windows_text(${name} ${web})
   list(APPEND outputs ${web}/${name})
 endforeach()
 set(copied ${PROJECT_BINARY_DIR}/index.html ${page_dir}/page_web.js ${page_dir}/page.css)

@@ -244,8 +244,9 @@
   // ---- Boxes and dialogs: modal, the module waiting for their answer while ticks and paints go on ----
 
   // Opens the page's dialog titled `title` with `body` and its buttons; `escape` is what Escape and the
-  // close button answer (undefined: they do nothing). Resolves with the answer.
-  function modal(title, body, buttons, escape, focus, keys) {
+  // close button answer (undefined: they do nothing); `keys` may take a key first. The buttons come first
+  // in the tab order when `buttonsFirst`, shown below the body all the same. Resolves with the answer.
+  function modal(title, body, buttons, escape, keys, buttonsFirst) {
     return new Promise(function (resolve) {
       closeMenus(false);
       dialog.textContent = '';
@@ -255,7 +256,6 @@
       var close = $('button', { class: 'close', type: 'button', 'aria-label': 'Fermer', text: '\u2715' });
       if (escape === undefined) close.disabled = true;
       dialog.appendChild($('div', { class: 'title' }, [$('h2', { id: titleId, text: title }), close]));
-      dialog.appendChild(body);
       var row = $('div', { class: 'buttons' });
       var nodes = buttons.map(function (b) {
         var node = $('button', { type: 'button' }, [mnemonicLabel(b.label)]);
@@ -263,12 +263,18 @@
         row.appendChild(node);
         return node;
       });
-      dialog.appendChild(row);
+      if (buttonsFirst) {
+        row.style.order = '1';
+        dialog.classList.add('buttons-first');
+      }
+      dialog.appendChild(buttonsFirst ? row : body);
+      dialog.appendChild(buttonsFirst ? body : row);
       function finish(answer) {
         if (answer === null) return;  // the button works inside the dialog
         dialog.removeEventListener('keydown', key);
         dialog.removeEventListener('cancel', cancel);
         dialog.close();
+        dialog.classList.remove('buttons-first');
         dialogOpen = false;
         if (!ended) board.focus();
         resolve(answer);
@@ -293,7 +299,7 @@
       dialog.addEventListener('cancel', cancel);
       dialogOpen = true;
       dialog.showModal();
-      (focus ? focus(nodes) : nodes[0]).focus();
+      nodes[0].focus();
     });
   }
 
@@ -397,19 +403,11 @@
       place.forEach(function (x) { x[0].style.gridArea = x[1]; });
       var body = $('div', { class: 'body' }, [grid]);
       var buttons = [{ label: 'OK', answer: 1 }, { label: 'Annuler', answer: 2 }];
-      // The buttons come first in the tab order: the row is put before the fields.
-      var promise = modal('Options', body, buttons, 2, null, function (e, finish) {
+      var enterIsOk = function (e, finish) {
         if (e.key === 'Enter' && e.target.tagName === 'INPUT') { finish(1); return true; }
         return false;
-      });
-      var row = dialog.querySelector('.buttons');
-      dialog.insertBefore(row, body);
-      row.style.order = '1';
-      dialog.style.display = 'flex';
-      dialog.style.flexDirection = 'column';
-      row.firstChild.focus();  // moved, OK lost the focus it had
-      return promise.then(function (answer) {
-        dialog.style.display = '';
+      };
+      return modal('Options', body, buttons, 2, enterIsOk, true).then(function (answer) {
         if (answer === 1) Module.ccall('web_apply_options', null, ['string', 'string', 'string'], [t[1].value, r[1].value, p[1].value]);
       });
     },

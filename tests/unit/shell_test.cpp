@@ -51,6 +51,18 @@ TEST(ProgramFolder, CutAtTheLastBackslashAfterTheFirstCharacter) {
     }
 }
 
+TEST(Arguments, ConfigPathOfTheUtf8Programs) {
+    char out[kConfigPathSize];
+    chooseConfigPath(out, sizeof out, nullptr);
+    EXPECT_STREQ(out, "Config.txt");
+    chooseConfigPath(out, sizeof out, "nuit.txt");
+    EXPECT_STREQ(out, "nuit.txt");
+    chooseConfigPath(out, sizeof out, std::string(999, 'a').c_str());
+    EXPECT_EQ(std::string(out).size(), 999u);
+    chooseConfigPath(out, sizeof out, std::string(1000, 'b').c_str());
+    EXPECT_STREQ(out, "") << "a cut path would name another file";
+}
+
 class Shell : public ::testing::Test {
 protected:
     void SetUp() override { fake::reset(); }
@@ -107,6 +119,31 @@ TEST_F(Shell, MinimisedStartKeepsTheBoardSize) {
     for (int i = 0; i < 20; ++i) captureClientSize(0, 0);
     EXPECT_EQ(shell.initialClientWidth, 511);
     EXPECT_EQ(shell.initialClientHeight, 446);
+}
+
+// Each message: a changed timer restarted once; animations off above a second a frame, dropping the
+// message that found them on.
+TEST_F(Shell, PrologueStepsOfEveryMessage) {
+    struct Case {
+        std::int32_t timer;
+        std::int32_t animations;
+        std::int32_t timerChanged;
+        bool restart, drop;
+    };
+    const Case cases[] = {{1000, 1, 0, false, false}, {1001, 1, 1, true, true}, {1001, 0, 0, false, false},
+                          {-5, 1, 1, true, false}};
+    for (const Case& c : cases) {
+        fake::reset();
+        gameState.settings.timer = c.timer;
+        shell.animationsOn = c.animations;
+        shell.timerChanged = c.timerChanged;
+        const PrologueSteps steps = runPrologue();
+        EXPECT_EQ(steps.restartTimer, c.restart) << c.timer;
+        EXPECT_EQ(steps.dropMessage, c.drop) << c.timer;
+        EXPECT_EQ(shell.timerChanged, 0) << c.timer;
+        EXPECT_EQ(shell.animationsOn, c.drop ? 0 : c.animations) << c.timer;
+        EXPECT_FALSE(runPrologue().dropMessage) << "only the first message is dropped";
+    }
 }
 
 TEST_F(Shell, GameUnderWayBetweenOneAndFourteenCategories) {
