@@ -26,7 +26,7 @@ var CinquorCanvas = {
     context.fillStyle = '#000';
     context.fillRect(0, 0, canvas.width, canvas.height);
     context.setTransform(scale, 0, 0, scale, 0, 0);
-    var c = { canvas: canvas, context: context, scale: scale, pixels: pixels, memoryNewer: false, drawn: false };
+    var c = { canvas: canvas, context: context, scale: scale, pixels: pixels, memoryNewer: null };
     this.canvases.push(c);
     return this.canvases.length - 1;
   },
@@ -35,47 +35,45 @@ var CinquorCanvas = {
     this.canvases[handle] = null;
   },
 
-  // The canvas of a handle, its memory copy first put back if the game wrote it since.
+  // The canvas of a handle, the rectangle the game wrote in its memory copy first put back.
   get: function (handle) {
     var c = this.canvases[handle];
     if (c && c.memoryNewer) this.push(c);
     return c;
   },
 
-  // Memory (blue, green, red, unused: the layout the seam reports) to the canvas's RGBA.
+  // The rectangle of device pixels where memory is newer, back to the canvas: the same RGBA bytes (the
+  // blends leave the opaque alpha as it came).
   push: function (c) {
-    c.memoryNewer = false;
-    c.drawn = false;  // the two hold the same pixels
-    var w = c.canvas.width, h = c.canvas.height;
-    var image = c.context.createImageData(w, h);
-    var from = new Uint32Array(HEAPU8.buffer, c.pixels, w * h);
-    var to = new Uint32Array(image.data.buffer);
-    for (var i = 0; i < w * h; i++) {
-      var p = from[i];
-      to[i] = 0xFF000000 | (p & 0x00FF00) | ((p >>> 16) & 0xFF) | ((p & 0xFF) << 16);
-    }
-    c.context.putImageData(image, 0, 0);
+    var r = c.memoryNewer, w = c.canvas.width;
+    c.memoryNewer = null;
+    var rows = new Uint8ClampedArray(HEAPU8.buffer, c.pixels + r.y * w * 4, r.h * w * 4);
+    c.context.putImageData(new ImageData(rows, w, r.h), 0, r.y, r.x, 0, r.w, r.h);
   },
 
-  // The canvas's pixels into its memory copy, which then holds the newest pixels.
-  pull: function (c) {
-    var w = c.canvas.width, h = c.canvas.height;
-    var from = new Uint32Array(c.context.getImageData(0, 0, w, h).data.buffer);
-    var to = new Uint32Array(HEAPU8.buffer, c.pixels, w * h);
-    for (var i = 0; i < w * h; i++) {
-      var p = from[i];
-      to[i] = (p & 0x00FF00) | ((p >>> 16) & 0xFF) | ((p & 0xFF) << 16);
+  // A rectangle of the canvas's device pixels into its memory copy, row by row.
+  pull: function (c, r) {
+    var w = c.canvas.width;
+    var data = c.context.getImageData(r.x, r.y, r.w, r.h).data;
+    for (var row = 0; row < r.h; row++) {
+      HEAPU8.set(data.subarray(row * r.w * 4, (row + 1) * r.w * 4), c.pixels + ((r.y + row) * w + r.x) * 4);
     }
-    c.drawn = false;
   },
 
-  // Before the game reads or writes the board's pixel memory: it gets what was drawn on the canvas since,
-  // and is the newer of the two from then on, until the canvas is used again.
-  flush: function (handle) {
+  // Before the game reads or writes a rectangle of the board's memory (board pixels): the canvas, newer
+  // everywhere once memory's last rectangle is back, hands over that rectangle, which memory then holds
+  // the newer pixels of until the canvas is used again.
+  flush: function (handle, x, y, width, height) {
     var c = this.canvases[handle];
     if (!c || !c.pixels) return;
-    if (c.drawn) this.pull(c);
-    c.memoryNewer = true;
+    if (c.memoryNewer) this.push(c);
+    var k = c.scale;
+    var left = Math.max(0, x * k), top = Math.max(0, y * k);
+    var right = Math.min(c.canvas.width, (x + width) * k), bottom = Math.min(c.canvas.height, (y + height) * k);
+    if (right <= left || bottom <= top) return;
+    var r = { x: left, y: top, w: right - left, h: bottom - top };
+    this.pull(c, r);
+    c.memoryNewer = r;
   },
 
   colour: function (c) {
@@ -86,7 +84,6 @@ var CinquorCanvas = {
   on: function (handle, draw) {
     var c = handle === 0 ? this.window : this.get(handle);
     if (!c) return;
-    c.drawn = true;
     var x = c.context;
     x.save();
     draw(x, c);
@@ -106,12 +103,22 @@ var CinquorCanvas = {
   copy: function (target, x0, y0, width, height, source, sx, sy, alpha) {
     var s = this.get(source);
     if (!s) return;
-    this.on(target, function (x) {
+    this.on(target, function (x, t) {
+      x.imageSmoothingEnabled = false;
+      x.globalAlpha = alpha;
+      if (t.scale === s.scale && target !== 0) {
+        // Device pixel for device pixel, without a transform: the browser's fastest copy.
+        var k = t.scale;
+        x.setTransform(1, 0, 0, 1, 0, 0);
+        x.beginPath();
+        x.rect(x0 * k, y0 * k, width * k, height * k);
+        x.clip();
+        x.drawImage(s.canvas, (x0 - sx) * k, (y0 - sy) * k);
+        return;
+      }
       x.beginPath();
       x.rect(x0, y0, width, height);
       x.clip();
-      x.imageSmoothingEnabled = false;
-      x.globalAlpha = alpha;
       x.drawImage(s.canvas, x0 - sx, y0 - sy, s.canvas.width / s.scale, s.canvas.height / s.scale);
     });
   },
@@ -120,11 +127,12 @@ var CinquorCanvas = {
     var s = this.get(source);
     if (!s) return;
     this.on(target, function (x) {
-      x.imageSmoothingEnabled = smooth;
-      x.imageSmoothingQuality = 'high';
       var k = s.scale;
       // Past the source's edge its last pixels go on, as Cairo's padding and GDI's clipping show.
       var w = Math.min(sourceWidth, s.canvas.width / k), h = Math.min(sourceHeight, s.canvas.height / k);
+      // One to one, smoothing changes no pixel and only costs.
+      x.imageSmoothingEnabled = smooth && (width !== sourceWidth || height !== sourceHeight || x.getTransform().a !== k);
+      x.imageSmoothingQuality = 'high';
       x.drawImage(s.canvas, 0, 0, w * k, h * k, 0, 0, width * w / sourceWidth, height * h / sourceHeight);
     });
   },
@@ -145,7 +153,6 @@ var CinquorCanvas = {
     var pa = new Uint32Array(a.data.buffer), pb = new Uint32Array(b.data.buffer);
     for (var i = 0; i < pa.length; i++) pa[i] = pa[i] | pb[i];
     t.context.putImageData(a, left, top);
-    t.drawn = true;
   },
 
   // What a font of GDI's cell height `height` is in CSS: the size in pixels and the ascent. The cell is

@@ -32,14 +32,15 @@ struct PixelSection {
 PixelSection createPixelSection(std::int32_t width, std::int32_t height, std::int32_t depth);
 // How the platform lays out the pixels of a section `width` board pixels wide made with `depth` bits: each
 // board pixel is `scale` x `scale` device pixels (the screen's scale factor; GDI leaves scaling to Windows
-// and is always 1), each device pixel `bytesPerPixel` bytes, blue, green and red first; rows of device
-// pixels lie `rowBytes` apart, the bottom row first in memory when `bottomUp` (GDI's sections), the top
-// row first otherwise (Cairo's images).
+// and is always 1), each device pixel `bytesPerPixel` bytes, blue, green and red first, or red, green and
+// blue when `redFirst` (the canvas's own order); rows of device pixels lie `rowBytes` apart, the bottom row
+// first in memory when `bottomUp` (GDI's sections), the top row first otherwise (Cairo's images, canvases).
 struct PixelLayout {
     std::int32_t bytesPerPixel;
     std::int32_t rowBytes;
     bool bottomUp;
     std::int32_t scale;
+    bool redFirst = false;
 };
 PixelLayout pixelSectionLayout(std::int32_t width, std::int32_t depth);
 void attachBitmap(Surface* surface, Bitmap* bitmap);
@@ -81,5 +82,7 @@ Font* createFont(const char* face, std::int32_t height, std::int32_t weight, boo
 Font* selectFont(Surface* target, Font* font);
 void deleteFont(Font* font);
 
-// Completes every drawing operation still pending, before pixel memory is read or written directly.
-void flushDrawing();
+// Completes every drawing operation still pending, before the board's pixel memory is read or written
+// directly in the rectangle of board pixels at (x, y), width x height (a side that keeps pixels in two
+// places need only bring that rectangle into step).
+void flushDrawing(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height);

@@ -361,7 +361,7 @@ void deleteFont(Font* font) {
     delete font;
 }
 
-void flushDrawing() {
+void flushDrawing(std::int32_t, std::int32_t, std::int32_t, std::int32_t) {
     Surface* board = gameState.drawing.boardSurface;
     if (board && board->image) cairo_surface_flush(board->image);
 }

@@ -70,7 +70,9 @@ EM_JS(void, jsText, (int target, int x, int y, const char* text, const char* fac
     CinquorCanvas.text(target, x, y, UTF8ToString(text), UTF8ToString(face), height, weight, italic, underline,
                        strikeOut, escapement, colour, backColour, opaque);
 });
-EM_JS(void, jsFlush, (int canvas), { CinquorCanvas.flush(canvas); });
+EM_JS(void, jsFlush, (int canvas, int x, int y, int width, int height), {
+    CinquorCanvas.flush(canvas, x, y, width, height);
+});
 EM_JS(void, jsRepaint, (), { if (Module.cinquorPage) Module.cinquorPage.requestPaint(); });
 EM_JS(int, jsClientWidth, (), { return Module.cinquorPage ? Module.cinquorPage.clientWidth() : 511; });
 EM_JS(int, jsClientHeight, (), { return Module.cinquorPage ? Module.cinquorPage.clientHeight() : 446; });
@@ -144,8 +146,9 @@ PixelSection createPixelSection(std::int32_t width, std::int32_t height, std::in
 }
 
 PixelLayout pixelSectionLayout(std::int32_t width, std::int32_t) {
-    // Every depth is served by 32 bits a pixel, blue first, rows top-down, at the device scale.
-    return {4, width * scale * 4, false, scale};
+    // Every depth is served by the canvas's own pixels: 32 bits, red first, rows top-down, at the device
+    // scale, so that memory and canvas trade pixels without converting them.
+    return {4, width * scale * 4, false, scale, true};
 }
 
 void setDeviceScale(int deviceScale) { scale = std::clamp(deviceScale, 1, 8); }
@@ -235,10 +238,10 @@ Font* selectFont(Surface* target, Font* font) {
 
 void deleteFont(Font* font) { delete font; }
 
-// The per-pixel blends write the board's memory: its canvas hands over what was drawn on it.
-void flushDrawing() {
+// The per-pixel blends write the board's memory: its canvas hands over the rectangle's pixels.
+void flushDrawing(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height) {
     const int board = canvasOf(gameState.drawing.boardSurface);
-    if (board > 0) jsFlush(board);
+    if (board > 0 && width > 0 && height > 0) jsFlush(board, x, y, width, height);
 }
 
 int surfaceCanvas(Surface* surface) { return canvasOf(surface); }

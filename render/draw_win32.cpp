@@ -255,7 +255,7 @@ Font* selectFont(Surface* target, Font* f) {
 
 void deleteFont(Font* f) { deleted(DeleteObject(font(f))); }
 
-void flushDrawing() {
+void flushDrawing(std::int32_t, std::int32_t, std::int32_t, std::int32_t) {
     GdiFlush();
     if (gdiLog) logged(GdiCall::Op::GdiFlush, nullptr);
 }

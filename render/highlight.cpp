@@ -11,21 +11,25 @@ namespace {
 
 // Runs `rule(channel, component)` over the blue, green and red bytes of every device pixel of the
 // rectangle, in the layout the platform gives the board's section (GDI: 3 bytes a pixel, bottom-up;
-// Cairo: 4, top-down, and as many device pixels a board pixel as the screen's scale).
+// Cairo: 4, top-down, and as many device pixels a board pixel as the screen's scale; the canvas: 4,
+// top-down, red first).
 template <typename Rule>
 void forEachChannel(unsigned char* pixels, std::int32_t x, std::int32_t y, std::int32_t width,
                     std::int32_t height, Colour colour, Rule rule) {
-    if (!pixels) return;
-    flushDrawing();  // the platform may still hold drawing meant for these pixels
-    if (height <= 0 || width <= 0) return;
+    if (!pixels || height <= 0 || width <= 0) return;
     // Every rectangle the board asks for lies inside it; anything else is cut to the board.
     const std::int64_t left = std::max<std::int64_t>(x, 0);
     const std::int64_t top = std::max<std::int64_t>(y, 0);
     const std::int64_t right = std::min<std::int64_t>(std::int64_t{x} + width, kSectionWidth);
     const std::int64_t bottom = std::min<std::int64_t>(std::int64_t{y} + height, kBoardHeight);
-    const std::uint8_t k[3] = {static_cast<std::uint8_t>(colour >> 16), static_cast<std::uint8_t>(colour >> 8),
-                               static_cast<std::uint8_t>(colour)};
+    if (right <= left || bottom <= top) return;
+    // The platform may still hold drawing meant for these pixels.
+    flushDrawing(std::int32_t(left), std::int32_t(top), std::int32_t(right - left), std::int32_t(bottom - top));
     const PixelLayout layout = pixelSectionLayout(kSectionWidth, 24);
+    const auto red = static_cast<std::uint8_t>(colour);
+    const auto green = static_cast<std::uint8_t>(colour >> 8);
+    const auto blue = static_cast<std::uint8_t>(colour >> 16);
+    const std::uint8_t k[3] = {layout.redFirst ? red : blue, green, layout.redFirst ? blue : red};
     const std::int64_t scale = layout.scale;
     for (std::int64_t row = top * scale; row < bottom * scale; ++row) {
         const std::int64_t memoryRow = layout.bottomUp ? kBoardHeight * scale - 1 - row : row;

@@ -84,7 +84,7 @@ int main(int argc, char** argv) {
     attachBitmap(window, section.bitmap);
     beginFrame();
     drawFrame(window, kBoardWidth, kBoardHeight);
-    flushDrawing();
+    flushDrawing(0, 0, kSectionWidth, kBoardHeight);
 
     const PixelLayout layout = pixelSectionLayout(kBoardWidth, 24);
     bmp::Image image(kBoardWidth, kBoardHeight);

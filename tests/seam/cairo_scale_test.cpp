@@ -81,7 +81,7 @@ TEST_F(Scale2, BlendModesTintEveryDevicePixelOfTheRectangle) {
         createDibSurface(board, kSectionWidth, kBoardHeight, 24, &bitmap, &pixels);
         ASSERT_NE(pixels, nullptr);
         fillRect(board, 0, 0, kSectionWidth, kBoardHeight, 0x00808080);
-        flushDrawing();
+        flushDrawing(0, 0, kSectionWidth, kBoardHeight);
         c.blend(pixels, 10, 20, 5, 3, 0x00402010);
         for (int y : {40, 45}) {
             for (int x : {20, 29}) EXPECT_EQ(pixelAt(board, x, y), c.expected) << x << "," << y;

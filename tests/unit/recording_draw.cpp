@@ -191,4 +191,6 @@ void deleteFont(Font* font) {
     ++recorder.fontsDeleted;
 }
 
-void flushDrawing() { record(make(Kind::Flush, 0)); }
+void flushDrawing(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height) {
+    record(make(Kind::Flush, 0, x, y, width, height));
+}

@@ -22,13 +22,13 @@ TEST(CanvasSections, MemoryAndCanvasFollowEachOther) {
         attachBitmap(s, section.bitmap);
         gameState.drawing.boardSurface = s;  // the surface whose memory the blends write
         fillRect(s, 0, 0, 511, 446, 0x00406080);
-        // Drawn on the canvas, read from memory: blue first.
+        // Drawn on the canvas, read from memory in the order the layout says.
         blendAdd(section.pixels, 10, 10, 4, 4, 0x00010203);
         const PixelLayout layout = pixelSectionLayout(kSectionWidth, 24);
         const unsigned char* p = section.pixels + 10 * scale * layout.rowBytes + 4 * 10 * scale;
-        EXPECT_EQ(p[0], 0x40 + 0x01);
-        EXPECT_EQ(p[1], 0x60 + 0x02);
-        EXPECT_EQ(p[2], 0x80 + 0x03);
+        EXPECT_EQ(p[layout.redFirst ? 2 : 0], 0x40 + 0x01) << "blue";
+        EXPECT_EQ(p[1], 0x60 + 0x02) << "green";
+        EXPECT_EQ(p[layout.redFirst ? 0 : 2], 0x80 + 0x03) << "red";
         // Written in memory, seen by the next drawing from it, at every device pixel of the rectangle.
         Surface* copy = createMemorySurface(nullptr);
         attachDeviceBitmap(copy, nullptr, 20, 20);
