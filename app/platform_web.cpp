@@ -30,13 +30,16 @@ std::set<std::string> notFetched;
 
 EM_JS(bool, jsPaintPending, (), { return Module.cinquorPage.paintPending(); });
 
-// The file `name` of the page's folder into the module's file `name`; false when the server has none.
+// The file `name` of the page's folder into the module's file `name` (its folders made: a host may add
+// a folder of pictures); false when the server has none.
 EM_ASYNC_JS(bool, jsFetch, (const char* name), {
     Module.cinquorBusy = true;
     try {
         var file = UTF8ToString(name);
         var response = await fetch(file.split('/').map(encodeURIComponent).join('/'));
         if (!response.ok) return false;
+        var slash = file.lastIndexOf("/");
+        if (slash > 0) FS.mkdirTree(FS.cwd() + "/" + file.slice(0, slash));
         FS.writeFile(file, new Uint8Array(await response.arrayBuffer()));
         return true;
     } catch (e) {
