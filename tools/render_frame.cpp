@@ -84,6 +84,8 @@ int main(int argc, char** argv) {
     attachBitmap(window, section.bitmap);
     beginFrame();
     drawFrame(window, kBoardWidth, kBoardHeight);
+    // The frame drawn, the window's section is the memory read: it stands as the board for the flush.
+    gameState.drawing.boardSurface = window;
     flushDrawing(0, 0, kSectionWidth, kBoardHeight);
 
     const PixelLayout layout = pixelSectionLayout(kBoardWidth, 24);
@@ -92,7 +94,9 @@ int main(int argc, char** argv) {
         const int row = layout.bottomUp ? kBoardHeight - 1 - y : y;
         for (int x = 0; x < kBoardWidth; ++x) {
             const unsigned char* px = section.pixels + row * layout.rowBytes + layout.bytesPerPixel * x;
-            image.at(x, y) = px[2] | px[1] << 8 | std::uint32_t(px[0]) << 16;  // blue, green, red in memory
+            const unsigned red = layout.redFirst ? px[0] : px[2];
+            const unsigned blue = layout.redFirst ? px[2] : px[0];
+            image.at(x, y) = red | px[1] << 8 | std::uint32_t(blue) << 16;
         }
     }
     return bmp::write(argv[2], image) ? 0 : 1;

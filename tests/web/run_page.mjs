@@ -1,8 +1,11 @@
 // run_page.mjs -- opens a test page in Debian's headless Chromium and ends with its exit code:
-//   node run_page.mjs FOLDER SCRIPT.js   a test program compiled to the web, on a bare page of its own
+//   node run_page.mjs FOLDER SCRIPT.js [ARGUMENT...] [--save FILE OUT]
+// a program compiled to the web, on a bare page of its own, given the arguments; --save copies a file the
+// program wrote in its file system to OUT.
 // The folder is served on 127.0.0.1 (the loader fetches its .wasm, which a file:// page cannot). What the
 // page prints goes to the standard output; a page that prints an error or never ends fails.
 import { createRequire } from 'node:module';
+import { writeFileSync } from 'node:fs';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { serve } from '../../tools/serve.mjs';
@@ -19,9 +22,9 @@ export async function launchBrowser(options = {}) {
                            args: ['--no-sandbox', '--disable-gpu', '--font-render-hinting=none'], ...options });
 }
 
-async function runTestProgram(folder, script) {
+async function runTestProgram(folder, script, args, save) {
   const page = `<!doctype html><meta charset="utf-8"><title>${script}</title><script>
-var Module = { print: (t) => console.log(t), printErr: (t) => console.error(t),
+var Module = { arguments: ${JSON.stringify(args)}, print: (t) => console.log(t), printErr: (t) => console.error(t),
                onExit: (code) => { window.testExit = code; },
                onAbort: (what) => { console.error('abort: ' + what); window.testExit = 134; } };
 </script><script src="${script}"></script>`;
@@ -37,6 +40,10 @@ var Module = { print: (t) => console.log(t), printErr: (t) => console.error(t),
                               { timeout: Number(process.env.CINQUOR_PAGE_TIMEOUT || 240) * 1000, polling: 100 });
     const exit = await tab.evaluate(() => window.testExit);
     if (code !== 2) code = exit;
+    if (save) {
+      const bytes = await tab.evaluate((file) => Array.from(Module.FS.readFile(file)), save.file);
+      writeFileSync(save.out, Buffer.from(bytes));
+    }
   } finally {
     await browser.close();
     server.close();
@@ -45,6 +52,8 @@ var Module = { print: (t) => console.log(t), printErr: (t) => console.error(t),
 }
 
 if (process.argv[1] === fileURLToPath(import.meta.url)) {
-  const [folder, script] = process.argv.slice(2);
-  runTestProgram(folder, script).then((code) => process.exit(code), (e) => { console.error(e); process.exit(1); });
+  const [folder, script, ...rest] = process.argv.slice(2);
+  const at = rest.indexOf('--save');
+  const save = at < 0 ? null : { file: rest[at + 1], out: rest[at + 2] };
+  runTestProgram(folder, script, at < 0 ? rest : rest.slice(0, at), save).then((code) => process.exit(code), (e) => { console.error(e); process.exit(1); });
 }
