@@ -1,19 +1,24 @@
 // temp_dir.h -- a fresh folder for a test's files, made the current folder while the test runs.
 #pragma once
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <string>
 
 class TempDir {
 public:
     TempDir() {
+        // Test programs run side by side (and two build trees at once): a name drawn from the system's
+        // randomness, tried again while another process holds it or is removing it.
+        static std::random_device device;
         static int counter = 0;
         const auto base = std::filesystem::temp_directory_path();
-        for (;;) {
-            path_ = base / ("cinquor-test-" + std::to_string(std::rand()) + "-" + std::to_string(++counter));
-            if (std::filesystem::create_directory(path_)) break;
+        for (int tries = 1;; ++tries) {
+            path_ = base / ("cinquor-test-" + std::to_string(device()) + "-" + std::to_string(++counter));
+            std::error_code error;
+            if (std::filesystem::create_directory(path_, error)) break;
+            if (tries == 100) throw std::filesystem::filesystem_error("no test folder", path_, error);
         }
         previous_ = std::filesystem::current_path();
         std::filesystem::current_path(path_);
