@@ -14,7 +14,7 @@ always=0
 packages=(
   cmake ninja-build g++ googletest
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-  wine64 xvfb xdotool imagemagick fonts-liberation
+  wine64 xvfb xdotool x11-utils imagemagick fonts-liberation
   clang libclang-rt-14-dev
   libgtk-3-dev pkg-config fonts-dejavu-core
   desktop-file-utils appstream man-db dpkg-dev lintian

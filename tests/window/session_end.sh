@@ -35,13 +35,11 @@ for signal in TERM HUP INT; do
 done
 
 # The display itself goes away, as at the end of an X session: a display of this test's own.
-for n in $(seq 141 190); do
-  [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] || break
-done
-Xvfb ":$n" -screen 0 800x600x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
 xvfb=$!
+wait_for 'grep -q "^[0-9]" "$work/display"' 10 || fail "no display of the test's own"
 shared_display=$DISPLAY
-export DISPLAY=":$n"
+export DISPLAY=":$(head -n 1 "$work/display")"
 wait_for 'xdotool getdisplaygeometry' 10 || fail "no display of the test's own"
 new_record
 kill "$xvfb"

@@ -11,23 +11,25 @@ case "$1" in
     rm -rf "$state"
     mkdir -p "$state"
     exec >"$state/setup.log" 2>&1 </dev/null
+    # Xvfb takes the first free display itself (-displayfd), so trees tested at once never share one.
+    setsid Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$state/display" >"$state/xvfb.log" 2>&1 &
+    echo $! >"$state/xvfb.pid"
     display=""
-    for n in $(seq 91 140); do
-      [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-      setsid Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >"$state/xvfb.log" 2>&1 &
-      echo $! >"$state/xvfb.pid"
-      for _ in $(seq 50); do
-        DISPLAY=":$n" xdotool getdisplaygeometry >/dev/null 2>&1 && { display=":$n"; break; }
-        sleep 0.1
-      done
-      [ -n "$display" ] && break
-      kill "$(cat "$state/xvfb.pid")" 2>/dev/null
+    for _ in $(seq 100); do
+      grep -q '^[0-9]' "$state/display" 2>/dev/null && { display=":$(head -n 1 "$state/display")"; break; }
+      sleep 0.1
     done
-    [ -n "$display" ] || { echo "no X display could be started"; exit 1; }
+    [ -n "$display" ] && DISPLAY=$display xdotool getdisplaygeometry >/dev/null 2>&1 ||
+      { echo "no X display could be started"; exit 1; }
     export DISPLAY=$display
     # A window manager: without one Wine stalls on every hide or close, and keys go astray.
     setsid openbox >"$state/openbox.log" 2>&1 &
     echo $! >"$state/openbox.pid"
+    # Wait until it manages windows: a window mapped while it starts may be reparented in mid-map.
+    for _ in $(seq 100); do
+      xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+      sleep 0.1
+    done
     if [ "$front" != windows ]; then
       printf 'export DISPLAY=%s\n' "$DISPLAY" >"$state/env"
       exit 0
