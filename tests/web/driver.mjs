@@ -15,6 +15,29 @@ const browser = await launchBrowser();
 const context = await browser.newContext({ viewport: { width: 511, height: 446 + MENU_HEIGHT } });
 let page = null;
 let mirrored = null;  // the bytes last written to the save file, as hexadecimal digits
+// While the page starts, every frame it presents is kept (a busy page cannot be asked for a screenshot
+// before its work ends, but what it showed meanwhile is what the player saw), until the scenario acts.
+let screencast = null;
+let frames = [];
+
+async function watch(p) {
+  const cdp = await context.newCDPSession(p);
+  cdp.on('Page.screencastFrame', ({ data, sessionId }) => {
+    if (frames.length < 500) frames.push(data);
+    cdp.send('Page.screencastFrameAck', { sessionId }).catch(() => {});
+  });
+  await cdp.send('Page.startScreencast', { format: 'png' });
+  screencast = cdp;
+  frames = [];
+}
+
+async function unwatch() {
+  if (!screencast) return;
+  await screencast.send('Page.stopScreencast').catch(() => {});
+  await screencast.detach().catch(() => {});
+  screencast = null;
+  frames = [];
+}
 
 function note(kind, text) { appendFileSync(log, `page-${kind} ** ${text}\n`); }
 
@@ -48,6 +71,7 @@ async function seed() {
 }
 
 async function launch(query) {
+  await unwatch();
   if (page && !page.isClosed()) await page.close({ runBeforeUnload: true });
   await seed();
   page = await context.newPage();
@@ -57,6 +81,7 @@ async function launch(query) {
     }
   });
   page.on('pageerror', (e) => note('CRITICAL', e.message));
+  await watch(page);
   await page.goto(`${server.origin}/index.html${query}`);
 }
 
@@ -90,6 +115,14 @@ const commands = {
   window: async () => (await running()) ? 'yes' : 'no',
   ended: async () => (!alive() || await page.evaluate(() => !document.getElementById('end').hidden)) ? 'yes' : 'no',
   geometry: async () => { const g = await geometry(); return `WIDTH=${g.width} HEIGHT=${g.height}`; },
+  // The frames the page presented since it was launched, one a call in their order, then the last one
+  // again: the screen as the player saw it while the page starts. Once the scenario acted, a screenshot.
+  live: async (file) => {
+    if (!screencast) return commands.shot(file);
+    for (let i = 0; i < 100 && !frames.length; i++) await new Promise((r) => setTimeout(r, 50));
+    if (!frames.length) throw new Error('no frame presented');
+    writeFileSync(file, Buffer.from(frames.length > 1 ? frames.shift() : frames[0], 'base64'));
+  },
   shot: async (file) => { const g = await geometry(); await page.screenshot({ path: file, clip: { x: 0, y: 0, width: g.width, height: g.height } }); },
   move: async (x, y) => { await page.mouse.move(Number(x), Number(y)); },
   click: async (x, y) => {
@@ -117,6 +150,7 @@ for await (const line of lines) {
   let answer = 'ok';
   try {
     if (!commands[name]) throw new Error(`no command ${name}`);
+    if (!['live', 'window', 'box', 'ended'].includes(name)) await unwatch();
     const result = await commands[name](...args);
     if (typeof result === 'string') answer = result;
     await mirror();

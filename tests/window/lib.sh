@@ -57,6 +57,7 @@ web() {
 
 fail() {
   echo "FAIL: $*" >&2
+  [ -s "$work/game.log" ] && { echo "the game's last words:" >&2; tail -n 15 "$work/game.log" >&2; }
   screenshot_root "$work/failure.png" 2>/dev/null && echo "screen at failure: $work/failure.png" >&2
   stop_game
   exit 1
@@ -154,6 +155,11 @@ is_felt() {
 
 screenshot() {
   if [ "$front" = web ]; then web shot "$1" >/dev/null; else import -window "$window" "$1"; fi
+}
+# screenshot_live PNG: what the screen shows, even while the game is busy (the page then replays the
+# frames it presented since it started, one a call).
+screenshot_live() {
+  if [ "$front" = web ]; then web live "$1" >/dev/null; else import -window "$window" "$1"; fi
 }
 screenshot_root() {
   if [ "$front" = web ]; then web shot "$1" >/dev/null; else import -window root "$1"; fi
@@ -277,9 +283,15 @@ end_session() {
 # The ids of the game's visible main windows, one a line.
 game_windows() { xdotool search --onlyvisible --name '^Le cinquor\.\.\.' 2>/dev/null; }
 
+# no_box TITLE: no visible window so titled, waiting up to 5 s for one that is closing (a busy window
+# manager takes its time).
 no_box() {
-  [ "$front" = web ] && { [ "$(web box "$1")" = no ]; return; }
-  ! xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; }
+  local title=$1
+  box_gone() {
+    if [ "$front" = web ]; then [ "$(web box "$title")" = no ]; else ! xdotool search --onlyvisible --name "^$title\$"; fi
+  }
+  wait_for box_gone 5
+}
 
 # expect_exit [CODE [SECONDS]]: waits for the game to end (10 s at most) and checks its exit code.
 expect_exit() {

@@ -11,7 +11,7 @@ launch_game lent.cfg
 wait_for find_window 30 || fail "no window"
 seen=0
 for _ in $(seq 150); do  # a busy machine may paint the first frame late
-  screenshot "$work/loading.png" 2>/dev/null || continue
+  screenshot_live "$work/loading.png" 2>/dev/null || continue
   # "Chargement..." at (200, 200) of the client, in red 255, green 192, blue 0.
   n=$(convert "$work/loading.png" -crop 160x60+190+200 +repage -format %c histogram:info:- |
       awk 'toupper($0) ~ /#FFC000/ { gsub(":", "", $1); n += $1 } END { print n + 0 }')
