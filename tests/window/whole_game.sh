@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# A whole game with the pointer: the fifteen categories written one after the other, Cinquor last (it
+# closes only on a zero, so it is written again while it scores), until every category shows as written;
+# a click then starts the next game with the sheet open again, and Q keeps the game's score as the record
+# and counts both games.
+. "$(dirname "$0")/lib.sh"
+
+# An open category's name is yellow, a written one grey.
+cell() { echo $((100 * ($1 % 5))) $((180 + 30 * ($1 / 5))) 72 22; }
+# shellcheck disable=SC2046
+is_open() { [ "$(count_colour "$work/sheet.png" $(cell "$1") FFFF00)" -gt 20 ]; }
+# shellcheck disable=SC2046
+is_written() { [ "$(count_colour "$work/sheet.png" $(cell "$1") 808080)" -gt 20 ]; }
+write_category() { click_board $((100 * ($1 % 5) + 35)) $((190 + 30 * ($1 / 5))); }
+# The sheet, the pointer off it (a pointed cell is lit).
+sheet() { move_board 250 120; screenshot "$work/sheet.png"; }
+
+write_save 0 0 3 50 0 1 5 0 0 0 0   # animations and warnings off: each roll lands at once, no box asks
+start_game
+sheet
+for category in $(seq 0 14); do is_open "$category" || fail "category $category is not open at the start"; done
+
+for category in $(seq 0 14); do write_category "$category"; done
+for _ in 1 2 3 4 5; do
+  sheet
+  is_open 14 || break
+  write_category 14   # five equal dice scored in Cinquor: it stays open for a zero
+done
+for category in $(seq 0 14); do
+  is_written "$category" || fail "category $category is not written at the end of the game"
+done
+
+click_board 250 120   # a release while the game is over starts the next one
+sheet
+for category in 0 7 14; do is_open "$category" || fail "category $category is not open in the next game"; done
+
+key q
+expect_exit 0
+[ "$(save_value 1)" -gt 0 ] || fail "no record after a whole game: $(save_value 1)"
+[ "$(save_value 4)" = 0 ] || fail "the record is marked, the rules were the standard ones"
+[ "$(save_value 6)" = 7 ] || fail "games played $(save_value 6), expected 7"
+finish
