@@ -9,7 +9,7 @@ write_save 0 0 3 50 0 1 5 0 1 0
 launch_game
 answer_box 10 Escape
 no_box 10 || fail "Escape left the OK box open"
-wait_for find_window 20 || fail "no window after Escape on the OK box"
+wait_for find_window "$start_seconds" || fail "no window after Escape on the OK box"
 measure_window
 sleep 1
 

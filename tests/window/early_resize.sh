@@ -6,7 +6,7 @@
 
 printf 'timer=2000\r\n' >"$game/lent.txt"
 launch_game lent.txt
-wait_for find_window 30 || fail "the game window did not appear"
+wait_for find_window "$start_seconds" || fail "the game window did not appear"
 resize_window 600 520   # in the first moments of the window
 sleep 0.5
 initial_width=511

@@ -8,7 +8,7 @@ for _ in $(seq 400); do echo "fillrect(0;0;511;446;rgb(20;92;56))"; done >"$work
 for _ in $(seq 250); do cat "$work/block"; done >"$game/lourd.txt"
 
 launch_game lent.cfg
-wait_for find_window 30 || fail "no window"
+wait_for find_window "$start_seconds" || fail "no window"
 seen=0
 for _ in $(seq 150); do  # a busy machine may paint the first frame late
   screenshot_live "$work/loading.png" 2>/dev/null || continue

@@ -8,7 +8,7 @@ launch_game
 find_box 10 >/dev/null || fail "no information box captioned 10"
 find_window && fail "the window came before the box"
 answer_box 10 Return
-wait_for find_window 20 || fail "no window after the box"
+wait_for find_window "$start_seconds" || fail "no window after the box"
 measure_window
 key q
 expect_exit 0

@@ -11,7 +11,7 @@ for pair in 1 2 3; do
   first=$game_pid
   launch_game cyan.txt
   second=$game_pid
-  wait_for '[ "$(game_windows | wc -l)" -ge 2 ]' 30 || fail "pair $pair: two windows did not appear"
+  wait_for '[ "$(game_windows | wc -l)" -ge 2 ]' "$start_seconds" || fail "pair $pair: two windows did not appear"
   sleep 1.5
   tops=""
   x=0
@@ -38,11 +38,11 @@ done
 write_save 0 0 3 50 0 1 5 0 1 0 0   # warnings off
 launch_game
 first=$game_pid
-wait_for '[ "$(game_windows | wc -l)" -ge 1 ]' 30 || fail "no first window"
+wait_for '[ "$(game_windows | wc -l)" -ge 1 ]' "$start_seconds" || fail "no first window"
 first_window=$(game_windows | head -n 1)
 launch_game
 second=$game_pid
-wait_for '[ "$(game_windows | wc -l)" -ge 2 ]' 30 || fail "no second window"
+wait_for '[ "$(game_windows | wc -l)" -ge 2 ]' "$start_seconds" || fail "no second window"
 second_window=$(game_windows | grep -vx "$first_window" | head -n 1)
 xdotool windowmove "$first_window" 0 0
 xdotool windowmove "$second_window" 640 0
