@@ -169,7 +169,7 @@ screenshot() {
 # screenshot_live PNG: what the screen shows, even while the game is busy (the page then replays the
 # frames it presented since it started, one a call).
 screenshot_live() {
-  if [ "$front" = web ]; then web live "$1" >/dev/null; else import -window "$window" "$1"; fi
+  if [ "$front" = web ]; then web live "$1" >/dev/null; else screenshot "$1"; fi
 }
 screenshot_root() {
   if [ "$front" = web ]; then web shot "$1" >/dev/null; else import -window root "$1"; fi
