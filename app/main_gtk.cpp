@@ -38,8 +38,9 @@ void enterGameFolder(const char* argument0) {
     fs::current_path(!beside && fs::is_directory(installed, error) ? installed : folder, error);
 }
 
-// "le-cinquor --help": what the command does, in French, in the terminal's UTF-8.
-void printHelp() {
+// "le-cinquor --help": what the command does, in French, in the terminal's UTF-8. False when it could not
+// be written (a full disk, a closed pipe).
+bool printHelp() {
     const char* const lines[] = {
         "Utilisation : le-cinquor [APPARENCE]",
         "Le cinquor, un jeu de dés : cinq dés, trois lancers, quinze cases à remplir.",
@@ -55,27 +56,32 @@ void printHelp() {
         "Les touches et le langage des apparences : man le-cinquor.",
     };
     for (const char* line : lines) std::printf("%s\n", utf8FromWindows1252(line).c_str());
+    return std::fflush(stdout) == 0 && !std::ferror(stdout);
 }
 
-// Answers the options that need no window; 0 when the game is to start, else the exit code + 1.
+// Answers the options that need no window, wherever they stand among the arguments (GTK's own options
+// may come first); 0 when the game is to start, else the exit code + 1.
 int commandLine(int argc, char** argv) {
-    if (argc < 2) return 0;
-    const char* first = argv[1];
-    if (std::strcmp(first, "--help") == 0 || std::strcmp(first, "-h") == 0) {
-        printHelp();
-        return 1;
-    }
-    if (std::strcmp(first, "--version") == 0) {
-        std::printf("Le cinquor %s\n", CINQUOR_VERSION);
-        return 1;
+    for (int i = 1; i < argc && std::strcmp(argv[i], "--") != 0; ++i) {
+        const char* option = argv[i];
+        if (std::strcmp(option, "--help") == 0 || std::strcmp(option, "-h") == 0) return printHelp() ? 1 : 2;
+        if (std::strcmp(option, "--version") == 0) {
+            std::printf("Le cinquor %s\n", CINQUOR_VERSION);
+            return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 1 : 2;
+        }
     }
     return 0;
 }
 
 // The end of a session: a log-out sends SIGHUP or SIGTERM, a terminal's ^C SIGINT. The state is saved as
-// when the window is closed. Before the window exists nothing has changed yet: the run just ends.
+// when the window is closed, but no box is opened: nobody is there to answer it. A save that fails is
+// said on the standard error and the exit status is 1. Before the window exists nothing has changed yet:
+// the run just ends.
 gboolean sessionEnds(gpointer) {
-    if (gtkShell.window) endGame();
+    if (gtkShell.window && !writeSavedStateQuietly()) {
+        std::fprintf(stderr, "%s\n", utf8FromWindows1252("Le cinquor : pas pu enregistrer le record et les réglages.").c_str());
+        std::exit(1);
+    }
     std::exit(0);
 }
 

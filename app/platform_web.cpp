@@ -213,4 +213,3 @@ void* lockFile(const std::filesystem::path&) {
 
 void unlockFile(void*) {}
 
-bool processRunning(unsigned long number) { return number == processNumber(); }

@@ -54,8 +54,7 @@ bool makeFolders(const std::filesystem::path& folder) {
     return flushFolder(folder.has_parent_path() ? folder.parent_path() : ".");
 }
 
-bool writeBytes(const std::filesystem::path& path, const unsigned char* bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+bool writeBytes(std::ofstream& out, const unsigned char* bytes) {
     if (!out) return false;
     out.write(reinterpret_cast<const char*>(bytes), kSaveFileSize);
     out.close();
@@ -70,13 +69,20 @@ bool replaceSaveFile(const std::filesystem::path& path, const unsigned char* byt
     std::error_code error;
     const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
     const std::filesystem::path temporary = temporarySavePath(path);
-    if (!writeBytes(temporary, bytes) || !flushFile(temporary)) {
+    // Held from its making to its move, so that a copy starting meanwhile never takes it for a dead one's.
+    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+    void* hold = out ? holdFile(temporary.string().c_str()) : nullptr;
+    const bool written = writeBytes(out, bytes) && flushFile(temporary);
+    bool saved = false;
+    if (!written) {
         std::filesystem::remove(temporary, error);  // not safely on the disk: worth nothing
-        return false;
+    } else if (replaceFile(temporary, path) || moveFileOver(temporary, path)) {
+        saved = flushFolder(folder);
+    } else if (holdsCompleteRecord(path)) {
+        std::filesystem::remove(temporary, error);
     }
-    if (replaceFile(temporary, path) || moveFileOver(temporary, path)) return flushFolder(folder);
-    if (holdsCompleteRecord(path)) std::filesystem::remove(temporary, error);
-    return false;
+    releaseFile(hold);
+    return saved;
 }
 
 std::filesystem::path lockPath(const std::filesystem::path& path) {
@@ -102,16 +108,27 @@ unsigned long leftBy(const std::string& name, const std::string& prefix, const s
     return std::stoul(digits);
 }
 
-// The files in `folder` named prefix + a process number + suffix whose process no longer runs.
+// The files in `folder` named prefix + a process number + suffix that no running copy holds. The number
+// alone cannot tell: another PID namespace, or a number used again, may hide a living copy or show a dead
+// one's as running.
 std::vector<std::filesystem::path> leftoversIn(const std::filesystem::path& folder, const std::string& prefix,
                                                const std::string& suffix) {
     std::vector<std::filesystem::path> found;
     std::error_code error;
     for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-        const unsigned long number = leftBy(it->path().filename().string(), prefix, suffix);
-        if (number != 0 && number != processNumber() && !processRunning(number)) found.push_back(it->path());
+        if (leftBy(it->path().filename().string(), prefix, suffix) != 0 &&
+            !fileInUse(it->path().string().c_str())) {
+            found.push_back(it->path());
+        }
     }
     return found;
+}
+
+// This run's eleven values, in file order.
+SaveRecord ownValues() {
+    SaveRecord record;
+    for (int i = 0; i < kSaveValueCount; ++i) record.values[i] = *kFields[i];
+    return record;
 }
 
 }  // namespace
@@ -145,7 +162,10 @@ void loadSavedState() {
     if (!std::filesystem::exists(path, error)) path = legacySavedStatePath();
     unsigned char bytes[kSaveFileSize];
     std::size_t size = 0;
-    if (!readSaveFile(path, bytes, size)) return;  // first run: the defaults stand, silently
+    if (!readSaveFile(path, bytes, size)) {  // first run: the defaults stand, silently
+        gameState.shell.savedOwn = ownValues();
+        return;
+    }
 
     SaveRecord& record = gameState.shell.saveRecord;
     const int count = decodeSaveRecord(bytes, size, record);
@@ -157,39 +177,50 @@ void loadSavedState() {
     // An older file leaves the values it lacks at the buffer's zero; warnings were new, so they start on.
     for (int i = 0; i < kSaveValueCount - 1; ++i) *kFields[i] = record.values[i];
     *kFields[kSaveValueCount - 1] = count == kSaveValueCount ? record.values[kSaveValueCount - 1] : 1;
+    gameState.shell.savedOwn = ownValues();
 }
 
-SaveRecord mergeSaveRecords(const SaveRecord& disk, const SaveRecord& known, const SaveRecord& mine) {
-    SaveRecord merged = mine;
+SaveRecord mergeSaveRecords(const SaveRecord& disk, const SaveRecord& known, const SaveRecord& own,
+                            const SaveRecord& mine) {
+    SaveRecord merged;
     const std::int32_t* d = disk.values;
-    const std::int32_t* k = known.values;
-    const bool recordChanged = d[kRecord] != k[kRecord] || d[kRecordCheated] != k[kRecordCheated];
-    // A record this run cleared stays cleared, unless another copy made a new one meanwhile.
-    if (recordChanged && (d[kRecord] > mine.values[kRecord] ||
-                          (d[kRecord] == mine.values[kRecord] && isHonest(d[kRecordCheated])))) {
-        merged.values[kRecord] = d[kRecord];
-        merged.values[kRecordCheated] = d[kRecordCheated];
-    }
-    merged.values[kGamesPlayed] = int32::add(d[kGamesPlayed], int32::sub(mine.values[kGamesPlayed], k[kGamesPlayed]));
+    const std::int32_t* m = mine.values;
+    const auto changedHere = [&](int i) { return m[i] != own.values[i]; };
+    for (int i = 0; i < kSaveValueCount; ++i) merged.values[i] = changedHere(i) ? m[i] : d[i];
+
+    const bool recordHere = changedHere(kRecord) || changedHere(kRecordCheated);
+    const bool recordThere = d[kRecord] != known.values[kRecord] || d[kRecordCheated] != known.values[kRecordCheated];
+    // Both made or cleared a record: the higher stays. A record cleared here stays cleared, unless another
+    // copy made a new one meanwhile.
+    const bool theirs = !recordHere || (recordThere && (d[kRecord] > m[kRecord] ||
+                                                        (d[kRecord] == m[kRecord] && isHonest(d[kRecordCheated]))));
+    merged.values[kRecord] = theirs ? d[kRecord] : m[kRecord];
+    merged.values[kRecordCheated] = theirs ? d[kRecordCheated] : m[kRecordCheated];
+    merged.values[kGamesPlayed] = int32::add(d[kGamesPlayed], int32::sub(m[kGamesPlayed], own.values[kGamesPlayed]));
     return merged;
 }
 
 bool writeSavedStateQuietly() {
-    SaveRecord mine;
-    for (int i = 0; i < kSaveValueCount; ++i) mine.values[i] = *kFields[i];
+    SaveRecord mine = ownValues();
     const std::filesystem::path path = savedStatePath();
     makeFolders(path.parent_path());  // for the lock and the file; a failure shows in the write
-    SaveRecord& known = gameState.shell.saveRecord;  // the file as this run last read or wrote it
+    SaveRecord& known = gameState.shell.saveRecord;
     void* lock = lockFile(lockPath(path));
     unsigned char bytes[kSaveFileSize];
     std::size_t size = 0;
     SaveRecord disk;
     const SaveRecord merged = readSaveFile(path, bytes, size) && decodeSaveRecord(bytes, size, disk) == kSaveValueCount
-                                  ? mergeSaveRecords(disk, known, mine)
+                                  ? mergeSaveRecords(disk, known, gameState.shell.savedOwn, mine)
                                   : mine;
     encodeSaveRecord(merged, bytes);
     const bool saved = replaceSaveFile(path, bytes);
-    if (saved) known = merged;
+    if (saved) {
+        // The run goes on with the record and the games count it wrote, another copy's included, so that
+        // its next save does not undo them. Its settings stay its own until it changes them.
+        for (int i : {kRecord, kRecordCheated, kGamesPlayed}) *kFields[i] = merged.values[i];
+        known = merged;
+        gameState.shell.savedOwn = ownValues();
+    }
     unlockFile(lock);
     return saved;
 }
@@ -205,17 +236,25 @@ void removeLeftovers() {
     const std::filesystem::path save = savedStatePath();
     const std::filesystem::path folder = save.has_parent_path() ? save.parent_path() : ".";
     const std::string savePrefix = save.filename().string() + ".";
+    void* lock = nullptr;  // taken only when there is something to clear: a save under way finishes first
     for (const std::filesystem::path& temporary : leftoversIn(folder, savePrefix, ".tmp")) {
-        // A copy that died between its replace and its clean-up may have left the only complete record.
-        if (!holdsCompleteRecord(save) && holdsCompleteRecord(temporary) && moveFileOver(temporary, save)) continue;
-        std::filesystem::remove(temporary, error);
+        if (!lock) lock = lockFile(lockPath(save));
+        // A copy that died between its replace and its clean-up may have left the only complete record:
+        // it takes the record's place as durably as a save puts it there.
+        if (!holdsCompleteRecord(save) && holdsCompleteRecord(temporary) && flushFile(temporary) &&
+            moveFileOver(temporary, save) && flushFolder(folder)) {
+            continue;
+        }
+        // Kept only while it is the one complete record that could not be put in place.
+        if (holdsCompleteRecord(save) || !holdsCompleteRecord(temporary)) std::filesystem::remove(temporary, error);
     }
+    unlockFile(lock);
     for (const std::filesystem::path& script : leftoversIn(".", kScriptFilePrefix, ".txt")) {
         std::filesystem::remove(script, error);
     }
-    const std::filesystem::path temporaryFolder = std::filesystem::temp_directory_path(error);
-    if (error) return;
-    for (const std::filesystem::path& script : leftoversIn(temporaryFolder, kTemporaryScriptFilePrefix, ".txt")) {
+    const std::string privateScripts = privateFolder();
+    if (privateScripts.empty()) return;
+    for (const std::filesystem::path& script : leftoversIn(privateScripts, kTemporaryScriptFilePrefix, ".txt")) {
         std::filesystem::remove(script, error);
     }
 }

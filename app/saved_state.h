@@ -24,11 +24,14 @@ void writeSavedState(void* mainWindow);
 // when the file could not be written.
 bool writeSavedStateQuietly();
 
-// What a save writes when another copy of the game saved since this run last read or wrote the file:
-// `disk` is the file now, `known` the file as this run last saw it, `mine` this run's values. The higher
-// record stays, with its own mark (on a tie, an honest one), the games count is the one on disk plus the
-// games this run added, and the settings are this run's.
-SaveRecord mergeSaveRecords(const SaveRecord& disk, const SaveRecord& known, const SaveRecord& mine);
+// What a save writes: `disk` is the file now, `known` the file as this run last read or wrote it, `own`
+// this run's values at that moment and `mine` its values now. Each setting is this run's where this run
+// changed it since (`mine` differs from `own`), else the file's, so that a copy writes only what it
+// changed. The record likewise; where both this run and another copy changed it, the higher stays, with
+// its own mark (on a tie, an honest one). The games count is the one on disk plus the games this run
+// added.
+SaveRecord mergeSaveRecords(const SaveRecord& disk, const SaveRecord& known, const SaveRecord& own,
+                            const SaveRecord& mine);
 
 // At start-up, the files that copies of the game no longer running left behind: their temporary saves
 // (one that holds the only complete record is put in its place) and their script files.
@@ -46,12 +49,11 @@ bool flushFolder(const std::filesystem::path& folder);
 // a handle to unlock it with; null when no lock can be had (the save goes on without it).
 void* lockFile(const std::filesystem::path& path);
 void unlockFile(void* lock);
-// Whether the process of that number still runs.
-bool processRunning(unsigned long number);
 // Moves the complete file `from` over `to` in one step; false when it could not. A failure may still
 // have moved or removed `to` (Windows' ReplaceFile can leave either), never `from`.
 bool replaceFile(const std::filesystem::path& from, const std::filesystem::path& to);
-// The fallback when the replace failed: a plain move of `from` over `to`, whatever is there now.
+// The fallback when the replace failed: a plain move of `from` over `to`, whatever is there now, as
+// durable as the replace (the moved content on the disk before `from` goes).
 bool moveFileOver(const std::filesystem::path& from, const std::filesystem::path& to);
 
 // The temporary file a write of this process goes to, beside `target`: two copies of the game closing at

@@ -54,14 +54,6 @@ void unlockFile(void* lock) {
     if (lock) CloseHandle(static_cast<HANDLE>(lock));
 }
 
-bool processRunning(unsigned long number) {
-    const HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, static_cast<DWORD>(number));
-    if (!process) return GetLastError() == ERROR_ACCESS_DENIED;  // it runs, as another user's
-    const bool running = WaitForSingleObject(process, 0) == WAIT_TIMEOUT;
-    CloseHandle(process);
-    return running;
-}
-
 bool replaceFile(const std::filesystem::path& from, const std::filesystem::path& to) {
     if (GetFileAttributesW(to.c_str()) != INVALID_FILE_ATTRIBUTES) {
         return ReplaceFileW(to.c_str(), from.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,

@@ -22,17 +22,28 @@ namespace {
 std::string ownFileName(const char* prefix) { return prefix + std::to_string(processNumber()) + ".txt"; }
 
 std::string scriptFile;  // empty until chosen
+void* scriptHold = nullptr;  // this run holds its script file while it exists
 
-// Creates the script file: in the current folder, else in the temporary folder. Null when neither can
-// be written.
+// Creates the file at `path` for this run alone and holds it; null when something stands there already.
+std::FILE* createHeld(const std::string& path) {
+    std::FILE* file = createOwnFile(path.c_str());
+    if (file) {
+        releaseFile(scriptHold);
+        scriptHold = holdFile(path.c_str());
+    }
+    return file;
+}
+
+// Creates the script file: in the current folder, else (a folder the player cannot write, or a name
+// already taken) in a private folder of the player's. Null when neither can be had.
 std::FILE* createScriptFile() {
+    if (scriptHold) deleteScriptFile();  // this run's earlier one
     scriptFile = scriptFileName();
-    if (std::FILE* file = std::fopen(scriptFile.c_str(), "wb")) return file;
-    std::error_code error;
-    const std::filesystem::path folder = std::filesystem::temp_directory_path(error);
-    if (error) return nullptr;
-    scriptFile = (folder / ownFileName(kTemporaryScriptFilePrefix)).string();
-    return std::fopen(scriptFile.c_str(), "wb");
+    if (std::FILE* file = createHeld(scriptFile)) return file;
+    const std::string folder = privateFolder();
+    if (folder.empty()) return nullptr;
+    scriptFile = (std::filesystem::path(folder) / ownFileName(kTemporaryScriptFilePrefix)).string();
+    return createHeld(scriptFile);
 }
 
 enum class Kind { Text, Integer, Scale, Colour, YesNo, Blend, Level, Include };
@@ -123,6 +134,14 @@ void writeScriptLine(std::FILE* script, const char* line) {
 }  // namespace
 
 std::string scriptFileName() { return ownFileName(kScriptFilePrefix); }
+
+std::FILE* recreateScriptFile() { return createHeld(scriptFilePath()); }
+
+void deleteScriptFile() {
+    std::remove(scriptFilePath());
+    releaseFile(scriptHold);
+    scriptHold = nullptr;
+}
 
 const char* scriptFilePath() {
     if (scriptFile.empty()) scriptFile = scriptFileName();

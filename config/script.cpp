@@ -111,9 +111,10 @@ std::string keptScript;  // the text of the last script run
 
 void replayDecorationScript(Surface* target) {
     if (keptScript.empty()) return;
-    if (std::FILE* file = std::fopen(scriptFilePath(), "wb")) {
+    if (std::FILE* file = recreateScriptFile()) {
         const bool written = std::fwrite(keptScript.data(), 1, keptScript.size(), file) == keptScript.size();
         if (std::fclose(file) == 0 && written) runDecorationScript(target);
+        else deleteScriptFile();
     }
 }
 
@@ -152,5 +153,5 @@ void runDecorationScript(Surface* target) {
     }
     for (; top >= 0; --top) std::fclose(files[top]);
     if (fonts.made) deleteFont(selectFont(target, fonts.original));
-    std::remove(scriptFilePath());
+    deleteScriptFile();
 }

@@ -110,7 +110,9 @@ struct ShellFields {
     std::int32_t initialClientWidth = 511;  // logical board size, captured over the first ten messages
     std::int32_t initialClientHeight = 446;
     std::int32_t messageCount = 0;
-    SaveRecord saveRecord;  // the buffer the saved-state file is read into and written from
+    SaveRecord saveRecord;  // the buffer the saved-state file is read into and written from: the file as
+                            // this run last read or wrote it
+    SaveRecord savedOwn;    // this run's own values at that moment: what differs now, this run changed
 };
 
 // Fonts, surfaces and the paint's own state. Written by render/.

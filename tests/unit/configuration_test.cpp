@@ -4,9 +4,11 @@
 #include <cstring>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "config/configuration.h"
 #include "game/game_state.h"
+#include "game/platform.h"
 #include "tests/unit/fake_platform.h"
 #include "tests/unit/shipped_files.h"
 #include "tests/unit/temp_dir.h"
@@ -145,11 +147,40 @@ TEST_F(Configuration, StartValuesStandWithoutLines) {
 }
 
 TEST_F(Configuration, MissingFileChangesNothingAndLeavesAnEmptyScript) {
-    writeFile(scriptFileName(), "old decorations\r\n");
-    readConfiguration("absent.txt");
+    read("fillrect(0;0;1;1;red)\r\n");
+    readConfiguration("absent.txt");  // this run's earlier script file is its own to replace
     EXPECT_EQ(s.timer, 50);
     EXPECT_TRUE(std::filesystem::exists(scriptFileName()));
     EXPECT_EQ(readFile(scriptFileName()), "");
+}
+
+// Whatever stands at the script file's name (another user's file, a link to one of the player's files) is
+// neither followed nor truncated: the script goes to a private folder of the player's, for the player
+// alone.
+TEST_F(Configuration, ScriptFileIsNeverOnePlantedAtItsName) {
+    writeFile("precious.txt", "the player's own words");
+    std::vector<std::string> planted = {"file"};
+#ifndef _WIN32
+    planted.push_back("link");
+#endif
+    for (const std::string& kind : planted) {
+        std::filesystem::remove(scriptFileName());
+        if (kind == "file") writeFile(scriptFileName(), "planted");
+        else std::filesystem::create_symlink("precious.txt", scriptFileName());
+        writeFile("Config.txt", "fillrect(0;0;1;1;red)\r\n");
+        readConfiguration("Config.txt");
+        EXPECT_EQ(readFile(scriptFileName()), kind == "file" ? "planted" : "the player's own words") << kind;
+        EXPECT_EQ(readFile("precious.txt"), "the player's own words") << kind;
+        const std::filesystem::path script = scriptFilePath();
+        EXPECT_EQ(script.parent_path(), std::filesystem::path(privateFolder())) << kind;
+        EXPECT_EQ(readFile(script.string()), "fillrect(0;0;1;1;red)\r\n") << kind;
+#ifndef _WIN32
+        EXPECT_EQ(std::filesystem::status(script).permissions() & std::filesystem::perms::all,
+                  std::filesystem::perms::owner_read | std::filesystem::perms::owner_write) << kind;
+#endif
+        deleteScriptFile();
+        EXPECT_FALSE(std::filesystem::exists(script)) << kind;
+    }
 }
 
 TEST_F(Configuration, LinesThatSetNothingGoToTheScriptNormalised) {

@@ -29,13 +29,6 @@ void* lockFile(const std::filesystem::path& path) {
 
 void unlockFile(void*) { fake::store.steps.push_back("unlock"); }
 
-bool processRunning(unsigned long number) {
-    for (unsigned long n : fake::store.running) {
-        if (n == number) return true;
-    }
-    return false;
-}
-
 bool replaceFile(const std::filesystem::path& from, const std::filesystem::path& to) {
     fake::store.steps.push_back("replace");
     ++fake::store.replacements;

@@ -21,7 +21,6 @@ struct Store {
     int replacements = 0;
     int moves = 0;
     std::vector<std::string> steps;         // "flush file NAME", "replace", "move", "flush folder NAME", "lock", "unlock"
-    std::vector<unsigned long> running;  // the other processes that run
 };
 
 extern Store store;

@@ -8,6 +8,7 @@
 #include "config/configuration.h"
 #include "app/saved_state.h"
 #include "game/game_state.h"
+#include "game/platform.h"
 #include "tests/unit/fake_platform.h"
 #include "tests/unit/fake_store.h"
 #include "tests/unit/temp_dir.h"
@@ -262,8 +263,9 @@ TEST_F(SavedState, DurableSaveStepsInOrder) {
                                                            "flush folder er", "unlock"}));
 }
 
-// Two copies of the game on one saved state: whichever quits last keeps what the other saved.
-TEST(MergeSaveRecords, HigherRecordWithItsMarkGamesAddedSettingsOfThisRun) {
+// Two copies of the game on one saved state: each save writes what this run changed since it last read
+// or wrote the file (`own` is its values then), and keeps the rest as the other copy left it.
+TEST(MergeSaveRecords, EachCopyWritesWhatItChanged) {
     const auto record = [](std::int32_t best, std::int32_t cheated, std::int32_t games, std::int32_t rolls) {
         SaveRecord r;
         r.values[1] = best;
@@ -274,28 +276,55 @@ TEST(MergeSaveRecords, HigherRecordWithItsMarkGamesAddedSettingsOfThisRun) {
     };
     const struct {
         const char* what;
-        SaveRecord disk, known, mine, merged;
+        SaveRecord disk, known, own, mine, merged;
     } cases[] = {
-        {"nobody else saved", record(90, 0, 5, 3), record(90, 0, 5, 3), record(120, 1, 7, 4), record(120, 1, 7, 4)},
-        {"the other's record is higher", record(300, 1, 6, 3), record(90, 0, 5, 3), record(120, 0, 7, 4),
-         record(300, 1, 8, 4)},
-        {"this run's record is higher", record(100, 0, 6, 3), record(90, 0, 5, 3), record(120, 1, 7, 4),
-         record(120, 1, 8, 4)},
-        {"a tie keeps the honest mark", record(120, 0, 6, 3), record(90, 0, 5, 3), record(120, 1, 6, 4),
-         record(120, 0, 7, 4)},
-        {"a record cleared here stays cleared", record(90, 0, 5, 3), record(90, 0, 5, 3), record(0, 0, 6, 3),
-         record(0, 0, 6, 3)},
-        {"counts wrap at 32 bits", record(0, 0, 2147483647, 3), record(0, 0, 5, 3), record(0, 0, 6, 3),
-         record(0, 0, -2147483647 - 1, 3)},
+        {"nobody else saved", record(90, 0, 5, 3), record(90, 0, 5, 3), record(90, 0, 5, 3), record(120, 1, 7, 4),
+         record(120, 1, 7, 4)},
+        {"the other's record is higher", record(300, 1, 6, 3), record(90, 0, 5, 3), record(90, 0, 5, 3),
+         record(120, 0, 7, 4), record(300, 1, 8, 4)},
+        {"this run's record is higher", record(100, 0, 6, 3), record(90, 0, 5, 3), record(90, 0, 5, 3),
+         record(120, 1, 7, 4), record(120, 1, 8, 4)},
+        {"a tie keeps the honest mark", record(120, 0, 6, 3), record(90, 0, 5, 3), record(90, 0, 5, 3),
+         record(120, 1, 6, 4), record(120, 0, 7, 4)},
+        {"a record cleared here stays cleared", record(90, 0, 5, 3), record(90, 0, 5, 3), record(90, 0, 5, 3),
+         record(0, 0, 6, 3), record(0, 0, 6, 3)},
+        {"a record cleared there stays cleared", record(0, 0, 6, 3), record(90, 0, 5, 3), record(90, 0, 5, 3),
+         record(90, 0, 6, 3), record(0, 0, 7, 3)},
+        {"a setting changed there only is kept", record(90, 0, 6, 5), record(90, 0, 5, 3), record(90, 0, 5, 3),
+         record(90, 0, 6, 3), record(90, 0, 7, 5)},
+        // After a save that merged the other's record 150 and games, this run holds them: its second save
+        // changes nothing of theirs, and its setting stays its own.
+        {"a second save after a merge", record(150, 0, 9, 5), record(150, 0, 9, 5), record(150, 0, 9, 3),
+         record(150, 0, 10, 3), record(150, 0, 10, 5)},
+        {"counts wrap at 32 bits", record(0, 0, 2147483647, 3), record(0, 0, 5, 3), record(0, 0, 5, 3),
+         record(0, 0, 6, 3), record(0, 0, -2147483647 - 1, 3)},
     };
     for (const auto& c : cases) {
-        const SaveRecord merged = mergeSaveRecords(c.disk, c.known, c.mine);
+        const SaveRecord merged = mergeSaveRecords(c.disk, c.known, c.own, c.mine);
         for (int i = 0; i < kSaveValueCount; ++i) EXPECT_EQ(merged.values[i], c.merged.values[i]) << c.what << ", value " << i;
     }
 }
 
+// The run that merged goes on with the merged record and games: another copy's record made while both
+// ran survives this run's next save, and its games are not taken away.
+TEST_F(SavedState, MergedRecordIsHeldByTheRun) {
+    saveFile(bytesOf({0, 100, 3, 50, 0, 1, 5, 0, 1, 0, 1}));
+    loadSavedState();
+    gameState.game.gamesPlayed = 6;  // this run's start
+    saveFile(bytesOf({0, 150, 4, 50, 1, 1, 6, 0, 1, 0, 1}));  // the other copy's record, setting and game
+    writeSavedState(nullptr);
+    EXPECT_EQ(gameState.game.record, 150);
+    EXPECT_EQ(gameState.game.recordCheated, 1);
+    EXPECT_EQ(gameState.game.gamesPlayed, 7);
+    EXPECT_EQ(gameState.settings.lancers, 3) << "the running game keeps its own setting";
+    writeSavedState(nullptr);
+    EXPECT_EQ(readFile(fake::store.path), bytesOf({0, 150, 4, 50, 1, 1, 7, 0, 1, 0, 1}));
+}
+
 // A start clears what copies that no longer run left: their temporary saves, unless one holds the only
-// complete record, which takes its place, and their script files. A running copy's files stay.
+// complete record, which takes its place, and their script files. A running copy's files stay, whatever
+// its number: here no process 222 or 4242 may run at all (another PID namespace), but their files are
+// held, which is what tells.
 TEST_F(SavedState, LeftoversOfCopiesThatNoLongerRun) {
     const std::string record = bytesOf({0, 99, 3, 50, 0, 1, 5, 0, 1, 0, 1});
     std::filesystem::create_directories("saves");
@@ -304,20 +333,24 @@ TEST_F(SavedState, LeftoversOfCopiesThatNoLongerRun) {
     writeFile("saves/dezo.sav.222.tmp", record);   // its copy runs
     writeFile("instr-333.txt", "x");
     writeFile("instr-222.txt", "x");
-    writeFile("instr-4242.txt", "x");  // this process's own
+    writeFile("instr-4242.txt", "x");  // a dead copy's that had this process's number
     writeFile("instr-12ab.txt", "x");  // not a script file of the game
-    const std::filesystem::path foreign = std::filesystem::temp_directory_path() / "cinquor-instr-333.txt";
+    const std::filesystem::path foreign = std::filesystem::path(privateFolder()) / "cinquor-instr-333.txt";
     writeFile(foreign, "x");
-    fake::store.running = {222};
+    void* holds[] = {holdFile("saves/dezo.sav.222.tmp"), holdFile("instr-222.txt")};
     removeLeftovers();
     EXPECT_EQ(readFile(fake::store.path), record) << "the only complete record took its place";
-    for (const char* gone : {"saves/dezo.sav.111.tmp", "saves/dezo.sav.112.tmp", "instr-333.txt"}) {
+    for (const char* gone : {"saves/dezo.sav.111.tmp", "saves/dezo.sav.112.tmp", "instr-333.txt", "instr-4242.txt"}) {
         EXPECT_FALSE(std::filesystem::exists(gone)) << gone;
     }
     EXPECT_FALSE(std::filesystem::exists(foreign));
-    for (const char* kept : {"saves/dezo.sav.222.tmp", "instr-222.txt", "instr-4242.txt", "instr-12ab.txt"}) {
+    for (const char* kept : {"saves/dezo.sav.222.tmp", "instr-222.txt", "instr-12ab.txt"}) {
         EXPECT_TRUE(std::filesystem::exists(kept)) << kept;
     }
+    for (void* hold : holds) releaseFile(hold);
+    EXPECT_EQ(fake::store.steps, (std::vector<std::string>{"lock dezo.sav.lock", "flush file dezo.sav.111.tmp", "move",
+                                                           "flush folder saves", "unlock"}))
+        << "the record is brought back under the lock, flushed before it moves";
 }
 
 TEST_F(SavedState, FullDiskKeepsTheOldFile) {

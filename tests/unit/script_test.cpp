@@ -4,6 +4,7 @@
 #include <string>
 
 #include "config/configuration.h"
+#include "game/platform.h"
 #include "config/script.h"
 #include "tests/unit/fake_platform.h"
 #include "tests/unit/recording_draw.h"
@@ -60,7 +61,7 @@ TEST_F(Script, FillRect) {
     EXPECT_FALSE(std::filesystem::exists(scriptFileName())) << "the script file is deleted after the run";
 }
 
-TEST_F(Script, GameFolderThatCannotBeWrittenUsesTheTemporaryFolder) {
+TEST_F(Script, GameFolderThatCannotBeWrittenUsesAPrivateFolder) {
     // A folder where the script file should be: the game's folder refuses it, even to an administrator.
     std::filesystem::create_directory(scriptFileName());
     writeFile("Config.txt", "FillRect(0;0;511;20;Bleu Roi)\n");
@@ -71,7 +72,7 @@ TEST_F(Script, GameFolderThatCannotBeWrittenUsesTheTemporaryFolder) {
         return path;
     };
     EXPECT_EQ(folderName(script.parent_path().string()),
-              folderName(std::filesystem::temp_directory_path().string()));
+              folderName(privateFolder()));
     EXPECT_NE(script.filename().string().find("4242"), std::string::npos) << "a name of the process's own";
     EXPECT_EQ(readFile(script), "fillrect(0;0;511;20;bleuroi)\r\n");
     runDecorationScript(background);

@@ -21,8 +21,15 @@ run --help
   fail "--help: $code, $out"
 run -h
 [ "$code" -eq 0 ] && [[ "$out" == *"Utilisation"* ]] || fail "-h: $code"
+run --display=:99 --help
+[ "$code" -eq 0 ] && [[ "$out" == *"Utilisation"* ]] || fail "--help after a GTK option: $code"
 run --version
 [ "$code" -eq 0 ] && [ "$out" = "Le cinquor 1.14" ] || fail "--version: $code, $out"
+if [ -w /dev/full ]; then
+  env -u DISPLAY "$program" --help >/dev/full 2>/dev/null
+  code=$?
+  [ "$code" -eq 1 ] || fail "--help to a full output: exit code $code"
+fi
 run --en-anglais
 [ "$code" -eq 2 ] && [[ "$err" == *"option inconnue « --en-anglais »"* ]] && [ -z "$out" ] ||
   fail "unknown option: $code, $err"
