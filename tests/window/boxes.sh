@@ -11,7 +11,7 @@ answer_box 10 Escape
 no_box 10 || fail "Escape left the OK box open"
 wait_for find_window "$start_seconds" || fail "no window after Escape on the OK box"
 measure_window
-sleep 1
+settle  # the first roll ends
 
 # The warning before a zero in "Cinquor" (OK/Cancel): Escape and the close button both cancel the write.
 cinquor_written() { screenshot "$work/shot.png"; [ "$(count_colour "$work/shot.png" 400 240 72 22 808080)" -gt 20 ]; }
@@ -20,23 +20,26 @@ for close in Escape alt+F4; do
   answer_box 'Attention!' "$close"
   no_box 'Attention!' || fail "$close left the warning open"
   move_board 250 120
+  settle
   cinquor_written && fail "$close on the warning wrote Cinquor"
 done
 
 # A game under way: "Chance" written (its warning, if the dice are poor, answered OK).
 click_board 335 250
-find_box 'Attention!' >/dev/null && answer_box 'Attention!' Return
+find_box 'Attention!' 3 >/dev/null && answer_box 'Attention!' Return
+no_box 'Attention!' || fail "the warning on Chance stayed open"
 
 # The quit question (Yes/No): neither Escape nor the close button answers it. Wine, unlike Windows, lets
 # both end such a box: the game then takes it as No and goes on.
 key q
 for close in Escape alt+F4; do
   answer_box Attention "$close"
-  sleep 0.5
   if [ "$front" = windows ]; then
     no_box Attention && find_window || fail "$close on the quit question did not keep the game"
     key q
   else
+    # Nothing to wait for: the box must stay. The game is given the time it takes to stand still.
+    settle
     find_box Attention >/dev/null || fail "$close closed the Yes/No box"
   fi
 done

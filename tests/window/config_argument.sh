@@ -5,8 +5,7 @@
 
 printf 'timer=80\r\nlancers=4\r\nFillRect(0; 0; 511; 12; magenta)\r\n' >"$game/essai.cfg"
 start_game essai.cfg
-sleep 0.5
-[ "$(board_pixel 250 5)" = "255,0,255" ] || fail "the decoration is not on the board: $(board_pixel 250 5)"
+expect '[ "$(board_pixel 250 5)" = "255,0,255" ]' 'the decoration is not on the board: $(board_pixel 250 5)'
 is_felt "$(board_pixel 250 130)" || fail "the shipped Config.txt was read instead"
 no_script_file || fail "the script file was not deleted"
 key q

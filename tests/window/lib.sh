@@ -58,7 +58,24 @@ web() {
 fail() {
   echo "FAIL: $*" >&2
   [ -s "$work/game.log" ] && { echo "the game's last words:" >&2; tail -n 15 "$work/game.log" >&2; }
-  if [ "$front" = gtk ] && [ -n "$game_pid" ] && kill -0 "$game_pid" 2>/dev/null; then
+  if [ "$front" != web ]; then
+    if [ -n "$game_pid" ]; then
+      if kill -0 "$game_pid" 2>/dev/null; then echo "the game (process $game_pid) still runs" >&2
+      else echo "the game (process $game_pid) has ended" >&2; fi
+    fi
+    # Every window on the display: its title, and whether it is shown.
+    echo "windows on the display:" >&2
+    xwininfo -root -tree 2>/dev/null | grep -E '^ +0x' | grep -v '(has no name)' | head -n 30 >&2
+    for id in $(xdotool search --name . 2>/dev/null | head -n 20); do
+      printf '  %s %s: %s\n' "$id" "$(xwininfo -id "$id" 2>/dev/null | sed -n 's/.*Map State: //p')" \
+        "$(xdotool getwindowname "$id" 2>/dev/null)" >&2
+    done
+  fi
+  if [ "$front" = windows ]; then
+    # Wine's side: the processes of this scenario's prefix, the wineserver among them.
+    echo "Wine's processes:" >&2
+    ps -eo pid,ppid,stat,etime,time,wchan:20,args | grep -E 'wine|\.exe' | grep -v grep | head -n 20 >&2
+  elif [ "$front" = gtk ] && [ -n "$game_pid" ] && kill -0 "$game_pid" 2>/dev/null; then
     # Where a native game that still runs is: its state and its threads' stacks.
     ps -o pid,stat,etime,time,wchan:24,args -p "$game_pid" >&2
     command -v gdb >/dev/null && timeout 30 gdb -q -batch -p "$game_pid" -ex 'thread apply all bt 25' 2>/dev/null |
@@ -69,7 +86,8 @@ fail() {
   exit 1
 }
 
-# Waits up to $2 seconds (default 10) for command $1 to succeed.
+# Waits up to $2 seconds (default 10) for command $1 to succeed. Every look at the game goes through it:
+# a busy machine may take seconds to show what a quiet one shows at once.
 wait_for() {
   local end=$((SECONDS + ${2:-10} + 1))   # whole seconds: waits from $2 to $2 + 1 seconds
   while :; do
@@ -77,6 +95,27 @@ wait_for() {
     [ "$SECONDS" -lt "$end" ] || return 1
     sleep 0.1
   done
+}
+
+# expect CONDITION MESSAGE [SECONDS]: waits up to SECONDS (default 15) for the condition, else fails with
+# the message, whose $(...) and variables, when it is written in single quotes, tell the last look.
+expect() { wait_for "$1" "${3:-15}" || eval "fail \"$2\""; }
+
+# same PNG PNG: the two pictures are equal, pixel for pixel.
+same() { [ "$(compare -metric AE "$1" "$2" null: 2>&1)" = 0 ]; }
+
+# settle [PNG]: waits until the window shows the same picture twice, a quarter of a second apart: what the
+# game was asked is done and its animations have ended. With PNG, waits first for the window to differ
+# from that picture (the asked change has begun). The still picture is left in $work/still.png.
+settle() {
+  if [ $# -gt 0 ]; then
+    cp "$1" "$work/settle-from.png"
+    expect 'screenshot "$work/still.png"; ! same "$work/settle-from.png" "$work/still.png"' "the game did not change what it shows"
+  else
+    screenshot "$work/still.png"
+  fi
+  expect 'sleep 0.25; screenshot "$work/next.png"; same "$work/still.png" "$work/next.png" ||
+          { mv "$work/next.png" "$work/still.png"; false; }' "the game never stood still" 30
 }
 
 # launch_game [ARGS...]: starts the game from another folder than its own, in the background. What it
@@ -126,17 +165,28 @@ find_window() {
 }
 
 # The X window holds the menu bar and the client area: the client starts at the first row below the
-# menu bar's light grey.
-measure_window() {
-  sleep 0.5
-  if [ "$front" = web ]; then eval "$(web geometry)"; else eval "$(xdotool getwindowgeometry --shell "$window")"; fi
-  client_width=$WIDTH
-  screenshot "$work/measure.png"
+# menu bar's light grey. Measured once the window manager has left the window alone (the same geometry
+# twice) and its menu bar is drawn.
+geometry() {
+  if [ "$front" = web ]; then web geometry; else xdotool getwindowgeometry --shell "$window"; fi
+}
+measure_once() {
+  local before
+  before=$(geometry) || return 1
+  screenshot "$work/measure.png" || return 1
+  [ "$(geometry)" = "$before" ] || return 1
+  eval "$before"
   menu_height=0
   for ((y = 4; y < 80; y++)); do
     if ! is_menu "$(pixel "$work/measure.png" 2 "$y")"; then menu_height=$y; break; fi
   done
-  [ "$menu_height" -gt 0 ] || fail "no menu bar above the board"
+  [ "$menu_height" -gt 0 ]
+}
+measure_window() {
+  local previous="" now
+  expect 'measure_once && now="$WIDTH $HEIGHT $menu_height" && [ "$now" = "$previous" ] ||
+          { previous=$now; sleep 0.2; false; }' "no menu bar above the board"
+  client_width=$WIDTH
   client_height=$((HEIGHT - menu_height))
   if [ "$initial_width" -eq 0 ]; then
     initial_width=$client_width
@@ -212,24 +262,23 @@ focus() {
   xdotool windowactivate --sync "$window" >/dev/null 2>&1 || xdotool windowfocus --sync "$window"
 }
 
+# click_board X Y: a click at board position (X, Y). The pointer rests a moment over the spot before the
+# press, and the button a moment down, as a hand's click does: the toolkits see a hover, then a click.
 click_board() {
   to_window "$1" "$2"
-  [ "$front" = web ] && { web click "$wx" "$wy" >/dev/null; sleep 0.3; return; }
+  [ "$front" = web ] && { web click "$wx" "$wy" >/dev/null; return; }
   xdotool mousemove --window "$window" "$wx" "$wy" sleep 0.15 mousedown 1 sleep 0.1 mouseup 1
-  sleep 0.3
 }
 
 move_board() {
   to_window "$1" "$2"
-  [ "$front" = web ] && { web move "$wx" "$wy" >/dev/null; sleep 0.3; return; }
+  [ "$front" = web ] && { web move "$wx" "$wy" >/dev/null; return; }
   xdotool mousemove --window "$window" "$wx" "$wy"
-  sleep 0.3
 }
 
 key() {
   focus
   if [ "$front" = web ]; then web key "$@" >/dev/null; else xdotool key "$@"; fi
-  sleep 0.4
 }
 
 # resize_window WIDTH HEIGHT: the window (the menu bar and the client area) made that large.
@@ -243,22 +292,16 @@ close_window() {
   if [ "$front" = web ]; then web close >/dev/null; else xdotool key alt+F4; fi
 }
 
-# find_box TITLE: the id of a visible window so titled (a message box or a dialog), waiting for it.
+# find_box TITLE [SECONDS]: the id of a visible window so titled (a message box or a dialog), waiting for
+# it (10 s by default).
 find_box() {
   local title=$1 id=""
   if [ "$front" = web ]; then
-    for ((i = 0; i < 50; i++)); do
-      [ "$(web box "$title")" = yes ] && { echo page; return 0; }
-      sleep 0.1
-    done
-    return 1
+    wait_for '[ "$(web box "$title")" = yes ]' "${2:-10}" && echo page
+    return
   fi
-  for ((i = 0; i < 50; i++)); do
-    id=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | head -n 1)
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    sleep 0.1
-  done
-  return 1
+  wait_for 'id=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | head -n 1); [ -n "$id" ]' "${2:-10}" &&
+    echo "$id"
 }
 
 # answer_box TITLE KEY...: focuses the box and presses the keys.
@@ -268,13 +311,11 @@ answer_box() {
   shift
   if [ "$front" = web ]; then
     web key "$@" >/dev/null
-    sleep 0.4
     return
   fi
   xdotool windowactivate --sync "$id" >/dev/null 2>&1 || xdotool windowfocus --sync "$id"
-  sleep 0.2
+  wait_for '[ "$(xdotool getactivewindow 2>/dev/null)" = "$id" ]' 5
   xdotool key "$@"
-  sleep 0.4
 }
 
 # No script file of the game (instr-<process>.txt) is left in its folder.
@@ -303,12 +344,12 @@ no_box() {
   wait_for box_gone 5
 }
 
-# expect_exit [CODE [SECONDS]]: waits for the game to end (10 s at most) and checks its exit code.
+# expect_exit [CODE [SECONDS]]: waits for the game to end (15 s at most) and checks its exit code.
 expect_exit() {
-  local code=0 tries=$(( ${2:-10} * 10 ))
+  local code=0 tries=$(( ${2:-15} * 10 ))
   if [ "$front" = web ]; then
     # The page ends on its farewell (or closed): the record is saved by then.
-    wait_for '[ "$(web ended)" = yes ]' "${2:-10}" || fail "the game did not end"
+    wait_for '[ "$(web ended)" = yes ]' "${2:-15}" || fail "the game did not end"
     game_pid=""
     return
   fi

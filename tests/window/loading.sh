@@ -16,14 +16,13 @@ for _ in $(seq 150); do  # a busy machine may paint the first frame late
   n=$(convert "$work/loading.png" -crop 160x60+190+200 +repage -format %c histogram:info:- |
       awk 'toupper($0) ~ /#FFC000/ { gsub(":", "", $1); n += $1 } END { print n + 0 }')
   if [ "$n" -gt 20 ]; then seen=1; break; fi
-  sleep 0.05
+  sleep 0.05  # the next frame the page presented, or the next look at the screen
 done
 [ "$seen" -eq 1 ] || fail "no loading message"
 [ "$(pixel "$work/loading.png" 100 300)" = "0,0,0" ] || fail "the loading screen is not black"
 wait_for 'no_script_file' 60 || fail "the script never ended"
-sleep 0.5
 measure_window
-is_felt "$(board_pixel 250 130)" || fail "no board after the loading message"
+expect 'is_felt "$(board_pixel 250 130)"' "no board after the loading message"
 key q
 expect_exit 0
 finish

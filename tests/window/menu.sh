@@ -4,27 +4,27 @@
 . "$(dirname "$0")/lib.sh"
 
 start_game
-sleep 1.5
+settle  # the first roll ends
 click_board 335 250  # "Chance": written, after the warning if the dice are poor
-find_box 'Attention!' >/dev/null && answer_box 'Attention!' Return
+find_box 'Attention!' 3 >/dev/null && answer_box 'Attention!' Return
 move_board 250 120
-chance_written() { [ "$(count_colour "$work/shot.png" 300 240 72 22 808080)" -gt 20 ]; }
-screenshot "$work/shot.png"
-chance_written || fail "Chance was not written"
+chance_written() { screenshot "$work/shot.png"; [ "$(count_colour "$work/shot.png" 300 240 72 22 808080)" -gt 20 ]; }
+expect chance_written "Chance was not written"
 
 key r
 answer_box Attention "$no_key"
-screenshot "$work/shot.png"
+no_box Attention || fail "No left the question open"
+settle
 chance_written || fail "No to Rejouer started a new game"
 key q
 answer_box Attention "$no_key"
+no_box Attention || fail "No left the question open"
 find_window || fail "No to Quitter closed the window"
 
 key a
-is_felt "$(board_pixel 250 130)" && fail "A did not hide the background"
-[ "$(board_pixel 250 130)" = "0,0,0" ] || fail "the background is not black: $(board_pixel 250 130)"
+expect '[ "$(board_pixel 250 130)" = "0,0,0" ]' 'A did not hide the background: $(board_pixel 250 130)'
 key a
-is_felt "$(board_pixel 250 130)" || fail "A did not bring the background back"
+expect 'is_felt "$(board_pixel 250 130)"' "A did not bring the background back"
 
 key o
 find_box Options >/dev/null || fail "no Options dialog"

@@ -6,7 +6,6 @@
 write_save 0 77 4 50 0 1 5 0 1 0 1
 for games in 6 7; do
   start_game
-  sleep 1
   key q
   expect_exit 0
   [ "$(save_value 1)" = 77 ] || fail "record $(save_value 1) after game $games"

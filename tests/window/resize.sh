@@ -13,21 +13,19 @@ whole_board() {
 }
 
 start_game
-sleep 1.5
+settle  # the first roll ends
 whole_board "at start"
 resize_window $((2 * client_width)) $((2 * client_height + menu_height))
-sleep 1
-measure_window
-[ "$client_width" -ge $((2 * initial_width - 4)) ] || fail "the window did not grow: $client_width"
-[ "$(board_pixel 66 18)" = "232,220,194" ] || fail "the board is not stretched: $(board_pixel 66 18)"
+expect 'measure_window; [ "$client_width" -ge $((2 * initial_width - 4)) ]' 'the window did not grow: $client_width'
+expect '[ "$(board_pixel 66 18)" = "232,220,194" ]' 'the board is not stretched: $(board_pixel 66 18)'
 click_board 335 250
 move_board 250 120
-screenshot "$work/shot.png"
-[ "$(count_colour "$work/shot.png" 300 240 72 22 808080)" -gt 40 ] || fail "the click did not write Chance"
+expect 'screenshot "$work/shot.png"; [ "$(count_colour "$work/shot.png" 300 240 72 22 808080)" -gt 40 ]' "the click did not write Chance"
 [ "$(count_colour "$work/shot.png" 200 240 72 22 808080)" -eq 0 ] || fail "the click wrote Gd Suite"
 key i
-sleep 1
-measure_window
+expect 'measure_window; [ "$client_width" -eq 511 ] && [ "$client_height" -eq 446 ]' \
+  'after Initial: client area $client_width x $client_height'
+settle
 whole_board "after Initial"
 key q
 answer_box Attention "$yes_key"

@@ -25,12 +25,11 @@ answer_boxes() {
     esac
     # shellcheck disable=SC2086
     xdotool key ${keys[$((RANDOM % ${#keys[@]}))]}
-    sleep 0.2
+    sleep 0.2  # a hurried player's pace between two boxes
   done
 }
 
 start_game
-sleep 1.5
 actions=0
 end=$(( $(date +%s) + seconds ))
 while [ "$(date +%s)" -lt "$end" ]; do
@@ -50,32 +49,34 @@ while [ "$(date +%s)" -lt "$end" ]; do
     focus; xdotool key "${letters[$((RANDOM % ${#letters[@]}))]}"
   elif [ $roll -lt 94 ]; then
     focus; xdotool key "$( [ $((RANDOM % 2)) -eq 0 ] && echo o || echo p )"
-    sleep 0.3
+    find_box Options 2 >/dev/null || find_box 'Le cinquor v 1.14' 2 >/dev/null
   else
     xdotool windowsize "$window" $((250 + RANDOM % 800)) $((200 + RANDOM % 700))
-    sleep 0.3
     measure_window
   fi
   actions=$((actions + 1))
-  sleep 0.$((RANDOM % 3))
+  sleep 0.$((RANDOM % 3))  # the player's pace: from none to 0.2 s between two actions
   answer_boxes
   kill -0 "$game_pid" 2>/dev/null || fail "the game ended during the soak (seed $seed, action $actions)"
 done
 echo "soak: $actions actions"
 
 # Still answering: a fresh box-free state, the window back to its size, and A changes what it shows.
-sleep 0.5
-answer_boxes
-answer_boxes
+no_boxes_left() {
+  answer_boxes
+  for title in 'Attention!' Attention Options 'Le cinquor v 1.14'; do
+    xdotool search --onlyvisible --name "^${title}\$" >/dev/null 2>&1 && return 1
+  done
+  return 0
+}
+expect no_boxes_left "a box stays open (seed $seed)"
 find_window || fail "the window is gone (seed $seed)"
 focus; xdotool key i
-sleep 0.8
-measure_window
-screenshot "$work/after1.png"
+expect 'measure_window; [ "$client_width" -eq 511 ]' "Initial did not give the board its size back (seed $seed)"
+settle
+cp "$work/still.png" "$work/after1.png"
 key a
-sleep 0.3
-screenshot "$work/after2.png"
-[ "$(compare -metric AE "$work/after1.png" "$work/after2.png" null: 2>&1)" != 0 ] || fail "the window no longer answers (seed $seed)"
+expect 'screenshot "$work/after2.png"; ! same "$work/after1.png" "$work/after2.png"' "the window no longer answers (seed $seed)"
 
 key q
 find_box Attention >/dev/null 2>&1 && answer_box Attention "$yes_key"

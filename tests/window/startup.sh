@@ -4,7 +4,8 @@
 . "$(dirname "$0")/lib.sh"
 
 start_game
-screenshot "$work/board.png"
+settle  # the first roll ends
+cp "$work/still.png" "$work/board.png"
 is_felt "$(board_pixel 250 130 "$work/board.png")" || fail "no felt on the board"
 [ "$(board_pixel 66 18 "$work/board.png")" = "232,220,194" ] || fail "no dice tray on the board"
 for die in 0 1 2 3 4; do

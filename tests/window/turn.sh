@@ -9,8 +9,8 @@ label() { count_colour "$1" $((72 + 72 * $2)) 80 66 22 "$3"; }
 
 start_game
 [ "$client_width" -eq $((511 * scale)) ] || fail "client area $client_width pixels wide at scale $scale"
-sleep 1.5  # the first roll ends
-screenshot "$work/before.png"
+settle  # the first roll ends
+cp "$work/still.png" "$work/before.png"
 if [ "$scale" -gt 1 ]; then
   # "Score 00000" and "Record": a copy made of whole blocks of scale x scale pixels differs from it.
   crop_board "$work/before.png" 0 310 200 60 "$work/text.png"
@@ -21,16 +21,15 @@ fi
 [ "$(label "$work/before.png" 1 FF0000)" -eq 0 ] || fail "die 1 held from the start"
 click_board 171 44
 move_board 250 120  # off the dice, whose pointed one is tinted
-screenshot "$work/held.png"
-[ "$(label "$work/held.png" 1 FF0000)" -gt 20 ] || fail "the label of die 1 did not light"
+expect 'screenshot "$work/held.png"; [ "$(label "$work/held.png" 1 FF0000)" -gt 20 ]' "the label of die 1 did not light"
 [ "$(label "$work/held.png" 2 FF0000)" -eq 0 ] || fail "the label of die 2 lit"
 
 # A space rolls the dice that are not held: the held one keeps its face.
 crop_board "$work/held.png" 147 20 48 48 "$work/die1-before.png"
 crop_board "$work/held.png" 75 20 360 48 "$work/dice-before.png"
 key space
-sleep 1.6
-screenshot "$work/rolled.png"
+settle "$work/held.png"  # the roll begins, then ends
+cp "$work/still.png" "$work/rolled.png"
 crop_board "$work/rolled.png" 147 20 48 48 "$work/die1-after.png"
 crop_board "$work/rolled.png" 75 20 360 48 "$work/dice-after.png"
 [ "$(compare -metric AE "$work/die1-before.png" "$work/die1-after.png" null: 2>&1)" = 0 ] || fail "the held die changed"
@@ -39,22 +38,20 @@ crop_board "$work/rolled.png" 75 20 360 48 "$work/dice-after.png"
 # A second click lets the die go again.
 click_board 171 44
 move_board 250 120
-screenshot "$work/released.png"
-[ "$(label "$work/released.png" 1 FF0000)" -eq 0 ] || fail "the second click did not release die 1"
+expect 'screenshot "$work/released.png"; [ "$(label "$work/released.png" 1 FF0000)" -eq 0 ]' "the second click did not release die 1"
 
 cinquor_yellow() { count_colour "$1" 400 240 72 22 FFFF00; }
 cinquor_grey() { count_colour "$1" 400 240 72 22 808080; }
 click_board 430 250
 answer_box 'Attention!' Escape
 no_box 'Attention!' || fail "the box stayed open"
-screenshot "$work/declined.png"
-[ "$(cinquor_yellow "$work/declined.png")" -gt 20 ] || fail "Cinquor was written after Cancel"
+settle
+[ "$(cinquor_yellow "$work/still.png")" -gt 20 ] || fail "Cinquor was written after Cancel"
 click_board 430 250
 answer_box 'Attention!' Return
 move_board 250 120
-screenshot "$work/written.png"
+expect 'screenshot "$work/written.png"; [ "$(cinquor_grey "$work/written.png")" -gt 20 ]' "Cinquor is not shown as written"
 [ "$(cinquor_yellow "$work/written.png")" -eq 0 ] || fail "Cinquor is still open after OK"
-[ "$(cinquor_grey "$work/written.png")" -gt 20 ] || fail "Cinquor is not shown as written"
 
 key q
 answer_box Attention "$yes_key"

@@ -12,22 +12,22 @@ for pair in 1 2 3; do
   launch_game cyan.txt
   second=$game_pid
   wait_for '[ "$(game_windows | wc -l)" -ge 2 ]' "$start_seconds" || fail "pair $pair: two windows did not appear"
-  sleep 1.5
-  tops=""
   x=0
   for window in $(game_windows); do
-    xdotool windowmove "$window" $x 0   # side by side: each screenshot shows its own window
+    xdotool windowmove --sync "$window" $x 0   # side by side: each screenshot shows its own window
     x=$((x + 640))
   done
-  sleep 0.5
-  for window in $(game_windows); do
-    measure_window
-    tops="$tops $(board_pixel 250 5)"
-  done
-  case "$tops" in
-    *"255,0,255"*"0,255,255"* | *"0,255,255"*"255,0,255"*) ;;
-    *) fail "pair $pair: the two windows show$tops instead of one decoration each" ;;
-  esac
+  # tops: the decoration each window shows, once both show one.
+  two_tops() {
+    tops=""
+    for window in $(game_windows); do
+      measure_window
+      tops="$tops $(board_pixel 250 5)"
+    done
+    case "$tops" in *"255,0,255"*"0,255,255"* | *"0,255,255"*"255,0,255"*) ;; *) false ;; esac
+  }
+  tops=""
+  expect two_tops 'pair $pair: the two windows show$tops instead of one decoration each'
   for window in $(game_windows); do key q; done
   game_pid=$first; expect_exit 0
   game_pid=$second; expect_exit 0
@@ -44,14 +44,13 @@ launch_game
 second=$game_pid
 wait_for '[ "$(game_windows | wc -l)" -ge 2 ]' "$start_seconds" || fail "no second window"
 second_window=$(game_windows | grep -vx "$first_window" | head -n 1)
-xdotool windowmove "$first_window" 0 0
-xdotool windowmove "$second_window" 640 0
-sleep 0.5
+xdotool windowmove --sync "$first_window" 0 0
+xdotool windowmove --sync "$second_window" 640 0
 window=$first_window
 measure_window
-sleep 1
+settle  # the first roll ends
 click_board 335 250
-sleep 2.5
+settle "$work/still.png"  # the score climbs, and the record with it
 key q
 answer_box Attention "$yes_key"
 game_pid=$first; expect_exit 0

@@ -14,25 +14,33 @@ is_written() { [ "$(count_colour "$work/sheet.png" $(cell "$1") 808080)" -gt 20 
 write_category() { click_board $((100 * ($1 % 5) + 35)) $((190 + 30 * ($1 / 5))); }
 # The sheet, the pointer off it (a pointed cell is lit).
 sheet() { move_board 250 120; screenshot "$work/sheet.png"; }
+# each TEST CATEGORY...: the test holds for each category on a new look at the sheet.
+each() {
+  local test=$1 category
+  shift
+  sheet
+  for category in "$@"; do "$test" "$category" || return 1; done
+}
 
 write_save 0 0 3 50 0 1 5 0 0 0 0   # animations and warnings off: each roll lands at once, no box asks
 start_game
-sheet
-for category in $(seq 0 14); do is_open "$category" || fail "category $category is not open at the start"; done
+expect 'each is_open $(seq 0 14)' "a category is not open at the start"
 
 for category in $(seq 0 14); do write_category "$category"; done
+expect 'each is_written $(seq 0 13)' "a category is not written after its click"
 for _ in 1 2 3 4 5; do
-  sheet
+  move_board 250 120
+  settle
+  cp "$work/still.png" "$work/sheet.png"
   is_open 14 || break
   write_category 14   # five equal dice scored in Cinquor: it stays open for a zero
+  move_board 250 120
+  settle "$work/sheet.png"   # the score grows, or Cinquor closes
 done
-for category in $(seq 0 14); do
-  is_written "$category" || fail "category $category is not written at the end of the game"
-done
+expect 'each is_written $(seq 0 14)' "a category is not written at the end of the game"
 
 click_board 250 120   # a release while the game is over starts the next one
-sheet
-for category in 0 7 14; do is_open "$category" || fail "category $category is not open in the next game"; done
+expect 'each is_open 0 7 14' "a category is not open in the next game"
 
 key q
 expect_exit 0

@@ -8,8 +8,7 @@ convert -size 511x446 xc:'rgb(150,30,120)' BMP3:"$game/Images/Fond2.bmp"
 printf 'FillRect(0; 0; 511; 12; magenta)\r\n' >"$game/Images/Looks/Deco.TXT"
 printf 'Image Fond = Images\\Fond2.BMP\r\nInclure = IMAGES\\looks\\deco.txt\r\n' >"$game/windows.txt"
 start_game windows.txt
-sleep 0.5
-[ "$(board_pixel 250 130)" = "150,30,120" ] || fail "the background picture was not found: $(board_pixel 250 130)"
+expect '[ "$(board_pixel 250 130)" = "150,30,120" ]' 'the background picture was not found: $(board_pixel 250 130)'
 [ "$(board_pixel 250 5)" = "255,0,255" ] || fail "the included decoration was not found: $(board_pixel 250 5)"
 key q
 expect_exit 0
