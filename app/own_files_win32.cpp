@@ -28,8 +28,9 @@ std::FILE* createOwnFile(const char* path) {
 // The user's own temporary folder (under the profile), which other users cannot enter.
 std::string privateFolder() {
     std::error_code error;
-    const std::filesystem::path folder = std::filesystem::temp_directory_path(error);
-    return error ? std::string() : folder.string();
+    std::string folder = std::filesystem::temp_directory_path(error).string();
+    while (folder.size() > 3 && (folder.back() == '\\' || folder.back() == '/')) folder.pop_back();
+    return error ? std::string() : folder;
 }
 
 // The holder reads and lets everything else be done to the file, even its move or removal; whoever opens

@@ -18,6 +18,7 @@ namespace {
 class Configuration : public ::testing::Test {
 protected:
     void SetUp() override { fake::reset(); }
+    void TearDown() override { deleteScriptFile(); }  // as the game's script run does
     // Writes `text` as Config.txt and reads it; returns the script file it leaves.
     std::string read(const std::string& text, const char* name = "Config.txt") {
         writeFile(name, text);

@@ -150,8 +150,10 @@ start_seconds=60
 
 # start_game [ARGS...]: launches the game and waits for its window.
 start_game() {
+  local started=$SECONDS
   launch_game "$@"
   wait_for 'find_window' "$start_seconds" || fail "the game window did not appear"
+  echo "the window appeared after $((SECONDS - started)) s"
   measure_window
 }
 
