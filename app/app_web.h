@@ -14,7 +14,9 @@ void runAboutDialog();
 void listPageFiles(const char* names);
 
 // The saved state from local storage into the module's file, where the saved-state code reads it.
-void restoreSavedStateFile();
+// The record kept in local storage into the module's file, where the game reads it; false when it could
+// not be read, in which case it is put aside and the game starts without it.
+bool restoreSavedStateFile();
 
 // The page takes over once the game is set up: the timer, the marks, the first paint.
 void startPage();

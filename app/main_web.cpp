@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include "app/app_web.h"
+#include "app/message_box.h"
 #include "app/saved_state.h"
 #include "app/shell.h"
 #include "config/configuration.h"
@@ -37,7 +38,12 @@ int main(int argc, char** argv) {
 
     gameState.shell.timerChanged = 0;
     std::srand(static_cast<unsigned>(std::time(nullptr)));
-    restoreSavedStateFile();
+    if (!restoreSavedStateFile()) {
+        showMessageBox(nullptr,
+                       "Le record gardé par ce navigateur n'a pas pu être lu. Il est mis de côté "
+                       "(le-cinquor/dezo.sav.illisible) et une nouvelle sauvegarde commence.",
+                       "Sauvegarde illisible", kBoxOk | kBoxIconExclamation);
+    }
     removeLeftovers();
     loadSavedState();
     readConfiguration(configPath);

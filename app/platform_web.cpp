@@ -79,17 +79,20 @@ EM_ASYNC_JS(void, jsAbout, (const char* played), {
 // The record in local storage, as the hexadecimal digits of its bytes.
 constexpr const char* kStorageKey = "le-cinquor/dezo.sav";
 
-EM_JS(void, jsStorageToFile, (const char* key, const char* file), {
-    var path = UTF8ToString(file);
+// The text local storage keeps under `key`, or null when there is none (or no storage at all).
+EM_JS(char*, jsStorageText, (const char* key), {
     var text = null;
     try { text = localStorage.getItem(UTF8ToString(key)); } catch (e) {}
-    if (text === null || !/^([0-9a-f]{2})*$/.test(text)) {
-        try { FS.unlink(path); } catch (e) {}
-        return;
-    }
-    var bytes = new Uint8Array(text.length / 2);
-    for (var i = 0; i < bytes.length; i++) bytes[i] = parseInt(text.substr(2 * i, 2), 16);
-    FS.writeFile(path, bytes);
+    return text === null ? 0 : allocateUTF8(text);
+});
+
+// Puts the text under `key` aside, under `key` + ".illisible", so that nothing written later loses it.
+EM_JS(void, jsStorageSetAside, (const char* key), {
+    try {
+        var name = UTF8ToString(key);
+        localStorage.setItem(name + ".illisible", localStorage.getItem(name));
+        localStorage.removeItem(name);
+    } catch (e) {}
 });
 
 EM_JS(bool, jsFileToStorage, (const char* file, const char* key), {
@@ -189,10 +192,20 @@ std::string hostPath(const char* path) {
 std::filesystem::path savedStatePath() { return "/sauvegarde/dezo.sav"; }
 std::filesystem::path legacySavedStatePath() { return {}; }
 
-void restoreSavedStateFile() {
+bool restoreSavedStateFile() {
     std::error_code error;
     std::filesystem::create_directories(savedStatePath().parent_path(), error);
-    jsStorageToFile(kStorageKey, savedStatePath().c_str());
+    char* text = jsStorageText(kStorageKey);
+    std::string bytes;
+    const bool readable = !text || bytesFromStoredText(text, bytes);
+    if (text && readable) {
+        std::ofstream(savedStatePath(), std::ios::binary | std::ios::trunc).write(bytes.data(), bytes.size());
+    } else {
+        std::filesystem::remove(savedStatePath(), error);
+    }
+    if (!readable) jsStorageSetAside(kStorageKey);
+    std::free(text);
+    return readable;
 }
 
 bool flushFile(const std::filesystem::path&) { return true; }

@@ -1,6 +1,7 @@
 // saved_state.cpp -- the saved-state file: eleven little-endian 32-bit values kept from run to run.
 #include "app/saved_state.h"
 
+#include <cctype>
 #include <cstdio>
 #include <fstream>
 #include <string>
@@ -229,6 +230,21 @@ void writeSavedState(void* mainWindow) {
     if (!writeSavedStateQuietly()) {
         showMessageBox(mainWindow, "Pas pu enregistrer", "Oups...", kBoxOk | kBoxIconError);
     }
+}
+
+bool bytesFromStoredText(const std::string& text, std::string& bytes) {
+    std::string digits;
+    for (const char c : text) {
+        const auto u = static_cast<unsigned char>(c);
+        if (u == ' ' || u == '\t' || u == '\r' || u == '\n') continue;
+        if (!std::isxdigit(u)) return false;
+        digits += static_cast<char>(std::tolower(u));
+    }
+    bytes.clear();
+    for (std::size_t i = 0; i + 1 < digits.size(); i += 2) {
+        bytes += static_cast<char>(std::stoi(digits.substr(i, 2), nullptr, 16));
+    }
+    return true;
 }
 
 void removeLeftovers() {

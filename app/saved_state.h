@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <string>
 
 #include "game/game_state.h"
 
@@ -36,6 +37,11 @@ SaveRecord mergeSaveRecords(const SaveRecord& disk, const SaveRecord& known, con
 // At start-up, the files that copies of the game no longer running left behind: their temporary saves
 // (one that holds the only complete record is put in its place) and their script files.
 void removeLeftovers();
+
+// The record as the page keeps it in the browser's local storage: the hexadecimal digits of its bytes.
+// Read as tolerantly as the file: digits of either case, white space anywhere, a last half byte left
+// out. False when the text holds anything else: it cannot be read.
+bool bytesFromStoredText(const std::string& text, std::string& bytes);
 
 // Where the file lives, supplied by the platform.
 std::filesystem::path savedStatePath();        // written there, and read there first

@@ -14,6 +14,7 @@
 #include "app/shell.h"
 #include "game/help.h"
 #include "game/turn.h"
+#include "render/board.h"
 #include "render/shown_frame.h"
 #include "render/draw_gtk.h"
 #include "render/surfaces.h"
@@ -255,6 +256,7 @@ gboolean draw(GtkWidget* widget, cairo_t* cr, gpointer) {
     cairo_t* previous = setPaintContext(cr);
     paintWindow(widget);  // beginFrame, then paintBoard
     setPaintContext(previous);
+    announceStatusLine();
     return TRUE;
 }
 
@@ -332,10 +334,12 @@ GdkPixbuf* gameIcon(const char* file, int size) {
     return gdk_pixbuf_new_from_file_at_size(file, size, size, nullptr);
 }
 
+// What the last frame showed on the status line, once each time it changes (the help text itself may
+// change back and forth between two frames, unseen).
 void announceStatusLine() {
     static const char* announced = nullptr;
-    const char* text = gameState.game.helpText;
-    if (!gtkShell.board || text == announced) return;  // a constant text: the same pointer, the same words
+    const char* text = shownStatusLine();
+    if (!gtkShell.board || !text || text == announced) return;  // a constant text: the same pointer, the same words
     announced = text;
     atk_object_set_description(gtk_widget_get_accessible(gtkShell.board), utf8FromWindows1252(text).c_str());
 }

@@ -12,6 +12,7 @@
 #include "game/turn.h"
 #include "render/draw.h"
 #include "render/draw_web.h"
+#include "render/board.h"
 #include "render/shown_frame.h"
 #include "render/surfaces.h"
 #include "render/text_encoding.h"
@@ -26,7 +27,7 @@ EM_JS(void, jsLoadingShown, (), { Module.cinquorPage.loading(); });
 EM_JS(void, jsStart, (), { Module.cinquorPage.start(); });
 EM_JS(void, jsSetTimer, (int interval), { Module.cinquorPage.setTimer(interval); });
 EM_JS(void, jsSetMarks, (int marks), { Module.cinquorPage.setMarks(marks); });
-EM_JS(void, jsEnd, (), { Module.cinquorPage.end(); });
+EM_JS(void, jsEnd, (bool saved), { Module.cinquorPage.end(saved); });
 EM_JS(void, jsInitialSize, (), { Module.cinquorPage.initialSize(); });
 EM_JS(void, jsOpenReadMe, (), { Module.cinquorPage.openReadMe(); });
 EM_JS(void, jsAnnounce, (const char* text), { Module.cinquorPage.announce(UTF8ToString(text)); });
@@ -76,8 +77,9 @@ void endGame() {
     if (ended) return;
     ended = true;
     jsSetTimer(-1);
-    writeSavedState(nullptr);
-    jsEnd();
+    const bool saved = writeSavedStateQuietly();
+    if (!saved) showMessageBox(nullptr, "Pas pu enregistrer", "Oups...", kBoxOk | kBoxIconError);
+    jsEnd(saved);
 }
 
 void command(int id) {
@@ -109,11 +111,16 @@ void command(int id) {
 void settle() {
     if (ended) return;
     settleRepaintRequest();
+}
+
+// The status line for screen readers: what the last frame showed there, once each time it changes (the
+// help text itself may change back and forth between two frames, unseen).
+void announceStatusLine() {
     static const char* announced = nullptr;
-    const char* text = gameState.game.helpText;
-    if (text != announced) {  // a constant text: the same pointer, the same words
+    const char* text = shownStatusLine();
+    if (text && text != announced) {  // a constant text: the same pointer, the same words
         announced = text;
-        jsAnnounce(utf8FromWindows1252(text ? text : "").c_str());
+        jsAnnounce(utf8FromWindows1252(text).c_str());
     }
 }
 
@@ -142,7 +149,9 @@ EMSCRIPTEN_KEEPALIVE void web_paint() {
         requestWindowRepaint(nullptr);  // a paint that is not done is asked for again
         return;
     }
+    if (gameState.drawing.paintStage == 0 && missedPicturesMayBeRead()) gameState.drawing.paintStage = 1;
     paintWindow(nullptr);  // beginFrame, then paintBoard
+    announceStatusLine();
     if (gameState.drawing.paintStage == 1) jsLoadingShown();
     static bool firstFrame = true;
     if (firstFrame && gameState.drawing.paintStage == 0) {  // the board itself: a mark for the benchmarks

@@ -56,7 +56,11 @@ void showLoading(Surface* window) {
 // The status line: the help text while help is on, a credit line otherwise.
 const char* statusLineText() { return gameState.settings.aide ? gameState.game.helpText : kQuietCreditLine; }
 
+const char* shownStatus = nullptr;  // the status line of the last frame
+
 }  // namespace
+
+const char* shownStatusLine() { return shownStatus; }
 
 void drawFrame(Surface* target, std::int32_t clientWidth, std::int32_t clientHeight) {
     DrawingResources& d = gameState.drawing;
@@ -92,7 +96,8 @@ void drawFrame(Surface* target, std::int32_t clientWidth, std::int32_t clientHei
     drawWhole(board, 0, 310, text, s.couleurrecord);  // up to its NUL: an honest record ends in a space
     std::snprintf(text, sizeof text, "Sous-total: %03i", static_cast<int>(subtotal));
     drawFirst(board, 385, 310, text, 15, s.couleursoustotal);
-    drawWhole(board, 0, 406, statusLineText(), g.poorChoice ? s.couleurbetise : s.couleuraide);
+    shownStatus = statusLineText();
+    drawWhole(board, 0, 406, shownStatus, g.poorChoice ? s.couleurbetise : s.couleuraide);
     if (passesLeft() > 0) {
         std::snprintf(text, sizeof text, "Passer (%i fois)", static_cast<int>(passesLeft()));
         drawFirst(board, 200, 150, text, 15, s.couleurpasser);

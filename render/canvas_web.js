@@ -31,9 +31,17 @@ var CinquorCanvas = {
     return this.canvases.length - 1;
   },
 
+  // A canvas no surface draws into any more: its pixels go now, not when the collector comes by.
   destroy: function (handle) {
+    var c = this.canvases[handle];
+    if (!c) return;
+    c.canvas.width = 0;
+    c.canvas.height = 0;
     this.canvases[handle] = null;
   },
+
+  // How many canvases the surfaces hold.
+  live: function () { return this.canvases.filter(function (c) { return c; }).length; },
 
   // The canvas of a handle, the rectangle the game wrote in its memory copy first put back.
   get: function (handle) {

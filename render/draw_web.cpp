@@ -38,6 +38,8 @@ struct Font {
 // A memory surface draws into the canvas of its bitmap; the window's surface into the page's board.
 struct Surface {
     int canvas = -1;  // 0: the page's canvas; -1: nothing attached yet
+    int ownCanvas = 0;          // a device bitmap's canvas, made for this surface
+    Bitmap* ownBitmap = nullptr;  // a pixel section attached to this surface
     Font* font = nullptr;
     Colour textColour = 0x00000000;  // a fresh device context's black text on white, opaque
     Colour backColour = 0x00FFFFFF;
@@ -73,6 +75,7 @@ EM_JS(void, jsText, (int target, int x, int y, const char* text, const char* fac
 EM_JS(void, jsFlush, (int canvas, int x, int y, int width, int height), {
     CinquorCanvas.flush(canvas, x, y, width, height);
 });
+EM_JS(void, jsDestroyCanvas, (int canvas), { CinquorCanvas.destroy(canvas); });
 EM_JS(void, jsRepaint, (), { if (Module.cinquorPage) Module.cinquorPage.requestPaint(); });
 EM_JS(int, jsClientWidth, (), { return Module.cinquorPage ? Module.cinquorPage.clientWidth() : 511; });
 EM_JS(int, jsClientHeight, (), { return Module.cinquorPage ? Module.cinquorPage.clientHeight() : 446; });
@@ -113,6 +116,24 @@ std::string readWhole(const std::string& name) {
 // The decoded pictures, by their bytes: a file is decoded once, however often the surfaces are made.
 std::map<std::string, int> pictures;
 
+// A picture that could not be read while no wait was possible (a box open in the first moments): the
+// surfaces are made again once one is.
+bool picturesMissed = false;
+
+// What a surface drew into before it is given another canvas (the surfaces made again at a new scale):
+// its canvas and its memory go, so that scale changes cost nothing.
+void releaseCanvas(Surface* surface) {
+    if (surface->ownBitmap) {
+        jsDestroyCanvas(surface->ownBitmap->canvas);
+        std::free(surface->ownBitmap->pixels);
+        delete surface->ownBitmap;
+        surface->ownBitmap = nullptr;
+    } else if (surface->ownCanvas > 0) {
+        jsDestroyCanvas(surface->ownCanvas);
+    }
+    surface->ownCanvas = 0;
+}
+
 }  // namespace
 
 bool mayWait() { return jsMayWait(); }
@@ -134,7 +155,8 @@ Surface* createMemorySurface(Surface*) { return new Surface; }
 
 void attachDeviceBitmap(Surface* target, Surface*, std::int32_t width, std::int32_t height) {
     if (width < 1 || height < 1 || width > INT32_MAX / scale / 4 || height > INT32_MAX / scale / 4) return;
-    target->canvas = jsCreateCanvas(width, height, scale, nullptr);
+    releaseCanvas(target);
+    target->canvas = target->ownCanvas = jsCreateCanvas(width, height, scale, nullptr);
 }
 
 PixelSection createPixelSection(std::int32_t width, std::int32_t height, std::int32_t) {
@@ -154,17 +176,34 @@ PixelLayout pixelSectionLayout(std::int32_t width, std::int32_t) {
 void setDeviceScale(int deviceScale) { scale = std::clamp(deviceScale, 1, 8); }
 int deviceScale() { return scale; }
 
-void attachBitmap(Surface* target, Bitmap* bitmap) { target->canvas = bitmap->canvas; }
+void attachBitmap(Surface* target, Bitmap* bitmap) {
+    if (bitmap == target->ownBitmap) return;
+    releaseCanvas(target);
+    target->ownBitmap = bitmap;
+    target->canvas = bitmap->canvas;
+}
+
+bool missedPicturesMayBeRead() {
+    if (!picturesMissed || !mayWait()) return false;
+    picturesMissed = false;
+    return true;
+}
 
 void loadFittedImage(Surface* target, const char* file, std::int32_t x, std::int32_t y, std::int32_t width,
                      std::int32_t height) {
     if (width < 1 || height < 1 || canvasOf(target) < 0) return;
     const std::string bytes = readWhole(hostPath(file));
-    if (bytes.empty()) return;
+    if (bytes.empty()) {
+        if (!mayWait()) picturesMissed = true;  // not fetched yet: no wait can begin under an open box
+        return;
+    }
     auto known = pictures.find(bytes);
     int picture = known == pictures.end() ? 0 : known->second;
     if (known == pictures.end()) {
-        if (!mayWait()) return;  // under an open box no second wait can begin: drawn at the next making
+        if (!mayWait()) {  // under an open box no second wait can begin: drawn at the next making
+            picturesMissed = true;
+            return;
+        }
         picture = jsDecodePicture(reinterpret_cast<const unsigned char*>(bytes.data()), int(bytes.size()));
         pictures[bytes] = picture;
     }

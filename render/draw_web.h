@@ -12,3 +12,7 @@ bool mayWait();
 
 // The handle of the canvas a surface draws into (0: the page's board), or -1.
 int surfaceCanvas(Surface* surface);
+
+// True once, when a picture could not be read while no wait was possible and one is now: the surfaces
+// are then to be made again, with their pictures.
+bool missedPicturesMayBeRead();

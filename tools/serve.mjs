@@ -2,7 +2,7 @@
 // .wasm, which a page opened from a file cannot.
 //   node tools/serve.mjs FOLDER [PORT]   serves FOLDER and prints the address to open
 import { createServer } from 'node:http';
-import { readFile } from 'node:fs/promises';
+import { readFile, realpath } from 'node:fs/promises';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
 
@@ -10,29 +10,59 @@ const types = { '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '
                 '.txt': 'text/plain', '.bmp': 'image/bmp', '.png': 'image/png', '.css': 'text/css',
                 '.ico': 'image/x-icon', '.json': 'application/json', '.svg': 'image/svg+xml' };
 
-// A static server of `folder` on a free port of 127.0.0.1; `extra` answers some paths itself.
+// The file under `root` (a real path) that `pathname` names, or null: a name that is not a proper
+// address, or that leads outside the folder (by "..", or through a symbolic link), names nothing.
+async function fileFor(root, pathname) {
+  let name;
+  try {
+    name = decodeURIComponent(pathname);
+  } catch {
+    return undefined;  // not a proper address
+  }
+  if (name.includes('\0')) return undefined;
+  if (name.endsWith('/')) name += 'index.html';
+  const file = path.join(root, path.normalize(name).replace(/^(\.\.[/\\])+/, ''));
+  try {
+    const real = await realpath(file);
+    return real === root || real.startsWith(root + path.sep) ? real : null;
+  } catch {
+    return null;
+  }
+}
+
+// A static server of `folder` on a free port of 127.0.0.1; `extra` answers some paths itself. Whatever it
+// is asked, it answers: 400 for an address it cannot read, 404 for anything that is not a file of the
+// folder.
 export async function serve(folder, extra = {}, port = 0) {
+  const root = await realpath(folder);
   const server = createServer(async (request, response) => {
-    const name = decodeURIComponent(new URL(request.url, 'http://x').pathname);
-    if (extra[name]) {
-      response.writeHead(200, { 'content-type': 'text/html; charset=utf-8' });
-      response.end(extra[name]);
-      server.bytes = (server.bytes || 0) + Buffer.byteLength(extra[name]);
+    const headers = { 'x-content-type-options': 'nosniff', 'cache-control': 'no-store' };
+    let pathname;
+    try {
+      pathname = new URL(request.url, 'http://x').pathname;
+    } catch {
+      pathname = undefined;
+    }
+    if (pathname !== undefined && extra[pathname]) {
+      response.writeHead(200, { ...headers, 'content-type': 'text/html; charset=utf-8' });
+      response.end(extra[pathname]);
+      server.bytes = (server.bytes || 0) + Buffer.byteLength(extra[pathname]);
       return;
     }
-    const file = path.join(folder, path.normalize(name).replace(/^(\.\.[/\\])+/, ''));
-    try {
-      const body = await readFile(file);
-      response.writeHead(200, { 'content-type': types[path.extname(file).toLowerCase()] || 'application/octet-stream',
-                                'cache-control': 'no-store' });
-      response.end(body);
+    const file = pathname === undefined ? undefined : await fileFor(root, pathname);
+    let body = null;
+    if (file) body = await readFile(file).catch(() => null);
+    if (body) {
+      response.writeHead(200, { ...headers, 'content-type': types[path.extname(file).toLowerCase()] || 'application/octet-stream' });
+      response.end(request.method === 'HEAD' ? undefined : body);
       server.bytes = (server.bytes || 0) + body.length;
-    } catch {
-      response.writeHead(404);
+    } else {
+      response.writeHead(file === undefined ? 400 : 404, headers);
       response.end();
     }
     server.served = (server.served || 0) + 1;
   });
+  server.on('clientError', (error, socket) => { socket.destroy(); });
   await new Promise((resolve) => server.listen(port, '127.0.0.1', resolve));
   server.origin = `http://127.0.0.1:${server.address().port}`;
   return server;

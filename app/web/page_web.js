@@ -64,12 +64,21 @@
 
   // ---- The board's canvas ----
 
+  // The board fills the window below the menu bar, keeping its proportions (a phone's window is seldom
+  // shaped like the board), centred; "Initial" gives it its own size.
   function layout() {
-    var w = fit ? area.clientWidth : BOARD_WIDTH, h = fit ? area.clientHeight : BOARD_HEIGHT;
+    var w = BOARD_WIDTH, h = BOARD_HEIGHT;
+    if (fit) {
+      var k = Math.min(area.clientWidth / BOARD_WIDTH, area.clientHeight / BOARD_HEIGHT);
+      w = BOARD_WIDTH * k;
+      h = BOARD_HEIGHT * k;
+    }
     width = Math.max(1, Math.floor(w));
     height = Math.max(1, Math.floor(h));
     board.style.width = width + 'px';
     board.style.height = height + 'px';
+    board.style.marginLeft = fit ? Math.max(0, Math.floor((area.clientWidth - width) / 2)) + 'px' : '0';
+    board.style.marginTop = fit ? Math.max(0, Math.floor((area.clientHeight - height) / 2)) + 'px' : '0';
     var ratio = window.devicePixelRatio || 1;
     var bw = Math.max(1, Math.round(width * ratio)), bh = Math.max(1, Math.round(height * ratio));
     if (board.width !== bw || board.height !== bh) {
@@ -246,14 +255,21 @@
   // Opens the page's dialog titled `title` with `body` and its buttons; `escape` is what Escape and the
   // close button answer (undefined: they do nothing); `keys` may take a key first. The buttons come first
   // in the tab order when `buttonsFirst`, shown below the body all the same. Resolves with the answer.
-  function modal(title, body, buttons, escape, keys, buttonsFirst) {
+  // A warning or an error is an alert dialog (`alert`).
+  function modal(title, body, buttons, escape, keys, buttonsFirst, alert) {
     return new Promise(function (resolve) {
       closeMenus(false);
       dialog.textContent = '';
-      var titleId = 'box-title';
+      var titleId = 'box-title', bodyId = 'box-body';
+      var done = false;
       dialog.setAttribute('aria-labelledby', titleId);
+      dialog.setAttribute('aria-describedby', bodyId);
+      body.id = bodyId;
       dialog.setAttribute('data-title', title);
-      var close = $('button', { class: 'close', type: 'button', 'aria-label': 'Fermer', text: '\u2715' });
+      if (alert) dialog.setAttribute('role', 'alertdialog');
+      else dialog.removeAttribute('role');
+      // The title bar's close button is the mouse's; the keyboard has Escape.
+      var close = $('button', { class: 'close', type: 'button', 'aria-label': 'Fermer', tabindex: '-1', text: '\u2715' });
       if (escape === undefined) close.disabled = true;
       dialog.appendChild($('div', { class: 'title' }, [$('h2', { id: titleId, text: title }), close]));
       var row = $('div', { class: 'buttons' });
@@ -270,19 +286,35 @@
       dialog.appendChild(buttonsFirst ? row : body);
       dialog.appendChild(buttonsFirst ? body : row);
       function finish(answer) {
-        if (answer === null) return;  // the button works inside the dialog
+        if (answer === null || done) return;  // the button works inside the dialog
+        done = true;
         dialog.removeEventListener('keydown', key);
         dialog.removeEventListener('cancel', cancel);
+        dialog.removeEventListener('close', closed);
         dialog.close();
         dialog.classList.remove('buttons-first');
         dialogOpen = false;
         if (!ended) board.focus();
         resolve(answer);
       }
+      // Tab and Shift+Tab go round the dialog's own controls, in the order of the Windows dialog.
+      function wrap(e) {
+        var order = Array.prototype.filter.call(dialog.querySelectorAll('button, input'),
+                                                function (n) { return n.tabIndex >= 0 && !n.disabled; });
+        var at = order.indexOf(document.activeElement);
+        var next = at < 0 ? 0 : (at + (e.shiftKey ? order.length - 1 : 1)) % order.length;
+        order[next].focus();
+        if (order[next].tagName === 'INPUT') order[next].select();  // as Tab selects an edit's text
+      }
       function key(e) {
         if (e.key === 'Escape') {
           e.preventDefault();
           if (escape !== undefined) finish(escape);
+          return;
+        }
+        if (e.key === 'Tab' && !e.ctrlKey && !e.altKey && !e.metaKey) {
+          e.preventDefault();
+          wrap(e);
           return;
         }
         if (keys && keys(e, finish)) { e.preventDefault(); return; }
@@ -294,9 +326,17 @@
         }
       }
       function cancel(e) { e.preventDefault(); if (escape !== undefined) finish(escape); }
+      // The browser closed the dialog by itself (a second Escape, Android's back gesture): it ends as
+      // Escape does, and a question that needs its answer is asked again.
+      function closed() {
+        if (done) return;
+        if (escape !== undefined) finish(escape);
+        else dialog.showModal();
+      }
       close.addEventListener('click', function () { if (escape !== undefined) finish(escape); });
       dialog.addEventListener('keydown', key);
       dialog.addEventListener('cancel', cancel);
+      dialog.addEventListener('close', closed);
       dialogOpen = true;
       dialog.showModal();
       nodes[0].focus();
@@ -354,8 +394,13 @@
 
     openReadMe: function () { window.open('lisez-moi.txt', '_blank', 'noopener'); },
 
-    end: function () {
+    // The page's farewell; `saved` false when the browser refused to keep the record.
+    end: function (saved) {
       ended = true;
+      if (!saved) {
+        document.getElementById('kept').textContent =
+          "Le record et les réglages n'ont pas pu être gardés : le navigateur a refusé de les enregistrer.";
+      }
       if (timer !== null) clearInterval(timer);
       area.hidden = true;
       document.getElementById('end').hidden = false;
@@ -370,9 +415,12 @@
       var kind = style & 0x0F;
       var set = buttons[kind] || buttons[0];
       var icon = ICONS[style & 0xF0];
+      // The game breaks its lines with a carriage return, as Windows' boxes read them.
+      var lines = text.replace(/\r\n?/g, '\n');
       var body = $('div', { class: 'body' }, (icon ? [$('div', { class: 'icon ' + icon[0], 'aria-hidden': 'true', text: icon[1] })] : [])
-        .concat([$('div', { class: 'text', text: text })]));
-      return modal(caption, body, set, kind === 4 ? undefined : kind === 1 ? 2 : 1);
+        .concat([$('div', { class: 'text', text: lines })]));
+      var alert = icon !== undefined && icon[0] !== 'info';
+      return modal(caption, body, set, kind === 4 ? undefined : kind === 1 ? 2 : 1, undefined, false, alert);
     },
 
     // The Options dialog: OK applies the three fields, "Effacer record" clears the record at once, "Par
@@ -426,6 +474,18 @@
   buildMenus();
   layout();
 
+  // A change of the device pixel ratio without a resize (a zoom, a window moved to another screen) is
+  // followed as a resize is: the board is drawn at the new ratio.
+  function watchRatio() {
+    var query = matchMedia('(resolution: ' + (window.devicePixelRatio || 1) + 'dppx)');
+    query.addEventListener('change', function () {
+      layout();
+      page.requestPaint();
+      watchRatio();
+    }, { once: true });
+  }
+  watchRatio();
+
   board.addEventListener('pointermove', function (e) {
     if (!busy() && !dialogOpen) Module._web_move(Math.floor(e.offsetX), Math.floor(e.offsetY));
   });
@@ -455,10 +515,32 @@
   window.addEventListener('pagehide', function () { if (started) Module._web_hidden(); });
   document.getElementById('again').addEventListener('click', function () { location.reload(); });
 
+  // A module that cannot load (a network gone, a server without the .wasm) or that stops on an error says
+  // so in French, with a way to try again, instead of a black board under a dead menu.
+  function failed() {
+    if (!document.getElementById('failed').hidden) return;
+    ended = true;
+    if (timer !== null) clearInterval(timer);
+    if (dialog.open) dialog.close();
+    area.hidden = true;
+    document.getElementById('end').hidden = true;
+    document.getElementById('failed').hidden = false;
+    document.getElementById('reload').focus();
+  }
+  document.getElementById('reload').addEventListener('click', function () { location.reload(); });
+  window.addEventListener('error', function (e) {
+    var target = e.target;
+    if ((target && target.tagName === 'SCRIPT') || (e.error && e.error instanceof WebAssembly.RuntimeError)) failed();
+  }, true);
+  window.addEventListener('unhandledrejection', function (e) {
+    if (e.reason && e.reason instanceof WebAssembly.RuntimeError) failed();
+  });
+
   var query = new URLSearchParams(location.search);
   window.Module = {
     arguments: query.has('config') ? [query.get('config')] : [],
     cinquorPage: page,
+    onAbort: failed,
     print: function (text) { console.log(text); },
     printErr: function (text) { console.warn(text); },
   };

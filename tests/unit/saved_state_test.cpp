@@ -1,6 +1,7 @@
 // saved_state_test.cpp -- the eleven values kept from run to run, old files, and writes that fail.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -401,3 +402,30 @@ TEST_F(SavedState, ConfigurationWinsOverTheSavedFile) {
 }
 
 }  // namespace
+
+// The page's record in local storage is read as tolerantly as the file: a record of 250 written by hand or
+// by another version is never thrown away for its case, its spaces or a stray half byte.
+TEST(StoredText, ReadAsTolerantlyAsTheFile) {
+    const struct {
+        const char* text;
+        bool readable;
+        const char* bytes;
+    } cases[] = {
+        {"fa000000", true, "\xfa\0\0\0"},
+        {"FA000000", true, "\xfa\0\0\0"},
+        {"fa 00 00 00\n", true, "\xfa\0\0\0"},
+        {"\tFa00\r\n0000", true, "\xfa\0\0\0"},
+        {"fa0000000", true, "\xfa\0\0\0"},  // an odd digit at the end: the half byte is left out
+        {"", true, ""},
+        {"fa0000zz", false, ""},
+        {"0xfa", false, ""},
+        {"\xe9", false, ""},  // a byte above 127 is a character, not a digit
+    };
+    for (const auto& c : cases) {
+        std::string bytes = "left over";
+        EXPECT_EQ(bytesFromStoredText(c.text, bytes), c.readable) << c.text;
+        if (c.readable) {
+            EXPECT_EQ(bytes, std::string(c.bytes, std::strlen(c.text) ? 4 : 0)) << c.text;
+        }
+    }
+}

@@ -110,7 +110,32 @@ async function key(name) {
   await page.keyboard.press(keyName(name));
 }
 
+// A second tab of the same game, for the scenarios of two tabs at once.
+let second = null;
+const tab = (which) => which === 'second' ? second : page;
+
+// What the page does when the browser hides it (another tab, the phone's home screen): headless Chromium
+// never hides a page by itself, so its visibility is told as the browser would.
+async function hide(p) {
+  await p.evaluate(() => {
+    const tell = (state) => {
+      Object.defineProperty(document, 'visibilityState', { value: state, configurable: true });
+      document.dispatchEvent(new Event('visibilitychange'));
+    };
+    tell('hidden');
+    tell('visible');
+  });
+}
+
 const commands = {
+  second: async () => {
+    second = await context.newPage();
+    second.on('pageerror', (e) => note('CRITICAL', e.message));
+    await second.goto(page.url());
+    await second.waitForFunction(() => !!(window.CinquorCanvas && CinquorCanvas.window), null, { timeout: 60000 });
+  },
+  hide: async (which) => { await hide(tab(which)); },
+  close_second: async () => { await second.close({ runBeforeUnload: true }); second = null; },
   launch: async (query = '') => { await launch(query); },
   window: async () => (await running()) ? 'yes' : 'no',
   ended: async () => (!alive() || await page.evaluate(() => !document.getElementById('end').hidden)) ? 'yes' : 'no',

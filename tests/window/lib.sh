@@ -174,20 +174,25 @@ geometry() {
 }
 measure_once() {
   local before
+  # A window found in the moment it was replaced (a copy that ended, a window made again) is looked for anew.
+  [ "$front" = web ] || xdotool getwindowname "$window" >/dev/null 2>&1 || find_window || return 1
   before=$(geometry) || return 1
   screenshot "$work/measure.png" || return 1
   [ "$(geometry)" = "$before" ] || return 1
   eval "$before"
-  menu_height=0
-  for ((y = 4; y < 80; y++)); do
-    if ! is_menu "$(pixel "$work/measure.png" 2 "$y")"; then menu_height=$y; break; fi
-  done
-  [ "$menu_height" -gt 0 ]
+  # The first row from the fourth down whose pixel in column 2 is not the menu's, read in one pass.
+  menu_height=$(convert "$work/measure.png" -crop 1x80+2+0 +repage -depth 8 txt:- |
+    sed -n 's/^0,\([0-9]*\): ([^)]*) *#\(..\)\(..\)\(..\).*/\1 \2 \3 \4/p' |
+    while read -r y r g b; do
+      [ "$y" -ge 4 ] || continue
+      is_menu "$((16#$r)),$((16#$g)),$((16#$b))" || { echo "$y"; break; }
+    done)
+  [ "${menu_height:-0}" -gt 0 ]
 }
 measure_window() {
   local previous="" now
   expect 'measure_once && now="$WIDTH $HEIGHT $menu_height" && [ "$now" = "$previous" ] ||
-          { previous=$now; sleep 0.2; false; }' "no menu bar above the board"
+          { previous=$now; sleep 0.2; false; }' 'no menu bar above the board (window $window: $(geometry | xargs))' 30
   client_width=$WIDTH
   client_height=$((HEIGHT - menu_height))
   if [ "$initial_width" -eq 0 ]; then
