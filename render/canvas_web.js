@@ -40,8 +40,6 @@ var CinquorCanvas = {
     this.canvases[handle] = null;
   },
 
-  // How many canvases the surfaces hold.
-  live: function () { return this.canvases.filter(function (c) { return c; }).length; },
 
   // The canvas of a handle, the rectangle the game wrote in its memory copy first put back.
   get: function (handle) {

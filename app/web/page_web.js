@@ -373,7 +373,12 @@
     setTimer: function (interval) {
       if (timer !== null) clearInterval(timer);
       timer = null;
-      if (interval >= 0) timer = setInterval(function () { if (!busy()) Module._web_tick(); }, interval);
+      if (interval >= 0) {
+        timer = setInterval(function () {
+          followRatio();
+          if (!busy()) Module._web_tick();
+        }, interval);
+      }
     },
 
     setMarks: function (marks) {
@@ -475,12 +480,19 @@
   layout();
 
   // A change of the device pixel ratio without a resize (a zoom, a window moved to another screen) is
-  // followed as a resize is: the board is drawn at the new ratio.
+  // followed as a resize is: the board is drawn at the new ratio. The browser says so through a media
+  // query; the timer's ticks look too, for a browser that does not.
+  var ratio = window.devicePixelRatio || 1;
+  function followRatio() {
+    if ((window.devicePixelRatio || 1) === ratio) return;
+    ratio = window.devicePixelRatio || 1;
+    layout();
+    page.requestPaint();
+  }
   function watchRatio() {
     var query = matchMedia('(resolution: ' + (window.devicePixelRatio || 1) + 'dppx)');
     query.addEventListener('change', function () {
-      layout();
-      page.requestPaint();
+      followRatio();
       watchRatio();
     }, { once: true });
   }

@@ -70,11 +70,33 @@ async function seed() {
   mirrored = text;
 }
 
+// A key the next launch presses the moment the loading message is drawn (keyatloading), before the
+// surfaces are made.
+let keyAtLoading = null;
+
 async function launch(query) {
   await unwatch();
   if (page && !page.isClosed()) await page.close({ runBeforeUnload: true });
   await seed();
   page = await context.newPage();
+  if (keyAtLoading) {
+    await page.addInitScript((key) => {
+      let module;
+      Object.defineProperty(window, 'Module', {
+        configurable: true,
+        get: () => module,
+        set: (value) => {
+          module = value;
+          const loading = value.cinquorPage.loading;
+          value.cinquorPage.loading = function () {
+            loading.apply(this, arguments);
+            setTimeout(() => document.dispatchEvent(new KeyboardEvent('keydown', { key, bubbles: true })), 0);
+          };
+        },
+      });
+    }, keyAtLoading);
+    keyAtLoading = null;
+  }
   page.on('console', (m) => {
     if ((m.type() === 'warning' || m.type() === 'error') && !/^Failed to load resource/.test(m.text())) {
       note(m.type() === 'error' ? 'CRITICAL' : 'WARNING', m.text());
@@ -102,6 +124,10 @@ function keyName(name) {
 }
 
 async function key(name) {
+  if (name === 'close-request') {  // the browser closes the dialog by itself (a second Escape, a back gesture)
+    await page.evaluate(() => document.querySelector('dialog[open]').close());
+    return;
+  }
   if (name === 'alt+F4') {  // the title bar's close button: the dialog's, or the page's own closing
     if (await page.locator('dialog[open]').count()) await page.locator('dialog[open] .close').click({ force: true, timeout: 2000 }).catch(() => {});
     else await page.close({ runBeforeUnload: true });
@@ -164,6 +190,39 @@ const commands = {
     return (await page.locator('dialog[open]').count()) &&
            (await page.locator('dialog[open]').getAttribute('data-title')) === title ? 'yes' : 'no';
   },
+  keyatloading: async (name) => { keyAtLoading = name; },
+  // The device pixel ratio changed without a resize (a zoom, another screen).
+  // (The override lasts while its session does: one session a page.)
+  scale: async (ratio) => {
+    page.emulation = page.emulation || await context.newCDPSession(page);
+    const { width, height } = page.viewportSize();
+    await page.emulation.send('Emulation.setDeviceMetricsOverride', { width, height, deviceScaleFactor: Number(ratio), mobile: false });
+  },
+  // What the surfaces hold: their canvases and the module's memory.
+  resources: async () => page.evaluate(() => `canvases=${CinquorCanvas.canvases.filter(Boolean).length} heap=${HEAPU8.length}`),
+  // How often the status line that screen readers hear changes while the pointer crosses the board, from
+  // one corner to the other, in two seconds.
+  announcements: async () => {
+    await page.evaluate(() => {
+      window.statusChanges = 0;
+      new MutationObserver(() => { window.statusChanges++; })
+        .observe(document.getElementById('status'), { childList: true, characterData: true, subtree: true });
+    });
+    const box = await page.locator('#board').boundingBox();
+    for (let i = 0; i <= 20; i++) {
+      await page.mouse.move(box.x + box.width * i / 20, box.y + box.height * i / 20);
+      await page.waitForTimeout(100);
+    }
+    return String(await page.evaluate(() => window.statusChanges));
+  },
+  // The board's canvas pixels to a CSS pixel: the device pixel ratio it is drawn at.
+  drawnratio: async () => String(await page.evaluate(() => {
+    const board = document.getElementById('board');
+    return Math.round(board.width / parseFloat(board.style.width));
+  })),
+  failed: async () => (await page.evaluate(() => !document.getElementById('failed').hidden)) ? 'yes' : 'no',
+  boxtext: async () => JSON.stringify(await page.locator('dialog[open] .text').innerText()),
+  focused: async () => page.evaluate(() => document.activeElement.textContent || document.activeElement.id),
   resize: async (width, height) => { await page.setViewportSize({ width: Number(width), height: Number(height) }); },
   close: async () => { if (alive()) await page.close({ runBeforeUnload: true }); },
   quit: async () => { await browser.close(); server.close(); process.exit(0); },

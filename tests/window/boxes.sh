@@ -15,8 +15,15 @@ settle  # the first roll ends
 
 # The warning before a zero in "Cinquor" (OK/Cancel): Escape and the close button both cancel the write.
 cinquor_written() { screenshot "$work/shot.png"; [ "$(count_colour "$work/shot.png" 400 240 72 22 808080)" -gt 20 ]; }
-for close in Escape alt+F4; do
+# The page's dialogs may also be closed by the browser itself (a second Escape, a phone's back gesture).
+closes=(Escape alt+F4)
+[ "$front" = web ] && closes+=(close-request)
+for close in "${closes[@]}"; do
   click_board 435 250
+  if [ "$front" = web ] && [ "$close" = Escape ]; then
+    find_box 'Attention!' >/dev/null || fail "no warning"
+    [[ "$(web boxtext)" == *'\n'* ]] || fail "the warning's lines run on: $(web boxtext)"
+  fi
   answer_box 'Attention!' "$close"
   no_box 'Attention!' || fail "$close left the warning open"
   move_board 250 120
@@ -32,7 +39,7 @@ no_box 'Attention!' || fail "the warning on Chance stayed open"
 # The quit question (Yes/No): neither Escape nor the close button answers it. Wine, unlike Windows, lets
 # both end such a box: the game then takes it as No and goes on.
 key q
-for close in Escape alt+F4; do
+for close in "${closes[@]}"; do
   answer_box Attention "$close"
   if [ "$front" = windows ]; then
     no_box Attention && find_window || fail "$close on the quit question did not keep the game"

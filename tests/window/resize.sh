@@ -27,6 +27,22 @@ expect 'measure_window; [ "$client_width" -eq 511 ] && [ "$client_height" -eq 44
   'after Initial: client area $client_width x $client_height'
 settle
 whole_board "after Initial"
+# The page follows a change of the device pixel ratio without a resize (a zoom, another screen), and
+# twenty of them hold no more canvases and memory than one.
+if [ "$front" = web ]; then
+  web scale 2 >/dev/null
+  expect '[ "$(web drawnratio)" = 2 ]' 'the board is drawn at ratio $(web drawnratio), not 2'
+  settle
+  one=$(web resources)
+  for ratio in 1 2 1 2 1 2 1 2 1 2 1 2 1 2 1 2 1 2 1 2; do
+    web scale "$ratio" >/dev/null
+    expect '[ "$(web drawnratio)" = "$ratio" ]' 'the board is drawn at ratio $(web drawnratio), not $ratio'
+  done
+  settle
+  twenty=$(web resources)
+  [ "$twenty" = "$one" ] || fail "twenty ratio changes hold $twenty, one held $one"
+  web scale 1 >/dev/null
+fi
 key q
 answer_box Attention "$yes_key"
 expect_exit 0

@@ -27,4 +27,13 @@ expected=(0 0 3 50 0 1 1 0 1 0 1)
 for i in "${!expected[@]}"; do
   [ "$(save_value "$i")" = "${expected[$i]}" ] || fail "saved value $i is $(save_value "$i"), expected ${expected[$i]}"
 done
+
+# A page whose module cannot load says so, with a way to try again, instead of a dead board.
+if [ "$front" = web ]; then
+  check_quiet
+  rm "$game/cinquor.wasm"
+  launch_game
+  expect '[ "$(web failed)" = yes ]' "no word of the failed start"
+  : >"$work/game.log"   # the browser's own complaints of the missing module are this check's subject
+fi
 finish
