@@ -29,12 +29,15 @@ missing() {
   done
 }
 
-# playwright-core from the npm registry, in build/ beside the build trees (no root needed).
+# playwright-core from the npm registry, in build/ beside the build trees (no root needed), and the page's
+# judges: axe-core for Playwright and Lighthouse.
 playwright() {
-  [ -f build/node_modules/playwright-core/package.json ] && [ $always -eq 0 ] && return 0
+  [ -f build/node_modules/playwright-core/package.json ] && [ -f build/node_modules/lighthouse/package.json ] &&
+    [ $always -eq 0 ] && return 0
   command -v npm >/dev/null || return 0  # installed below, then asked again
-  mkdir -p build && (cd build && npm install --no-audit --no-fund --silent playwright-core@1.64.1) ||
-    { echo "Could not install playwright-core from the npm registry" >&2; return 1; }
+  mkdir -p build && (cd build && npm install --no-audit --no-fund --silent playwright-core@1.64.1 \
+                     lighthouse@12.2.3 @axe-core/playwright@4.13.0) ||
+    { echo "Could not install playwright-core, lighthouse and @axe-core/playwright from the npm registry" >&2; return 1; }
 }
 
 if [ $always -eq 1 ]; then
