@@ -190,7 +190,7 @@ measure_once() {
   [ "${menu_height:-0}" -gt 0 ]
 }
 measure_window() {
-  local previous="" now
+  local previous="" now=""
   expect 'measure_once && now="$WIDTH $HEIGHT $menu_height" && [ "$now" = "$previous" ] ||
           { previous=$now; sleep 0.2; false; }' 'no menu bar above the board (window $window: $(geometry | xargs))' 30
   client_width=$WIDTH
@@ -267,6 +267,7 @@ count_colour() {
 focus() {
   [ "$front" = web ] && return
   xdotool windowactivate --sync "$window" >/dev/null 2>&1 || xdotool windowfocus --sync "$window"
+  sleep 0.2  # not a look: the toolkit takes keys only a moment after its window is made active
 }
 
 # click_board X Y: a click at board position (X, Y). The pointer rests a moment over the spot before the
@@ -322,6 +323,7 @@ answer_box() {
   fi
   xdotool windowactivate --sync "$id" >/dev/null 2>&1 || xdotool windowfocus --sync "$id"
   wait_for '[ "$(xdotool getactivewindow 2>/dev/null)" = "$id" ]' 5
+  sleep 0.2  # not a look: the box takes keys only a moment after it is made active
   xdotool key "$@"
 }
 
