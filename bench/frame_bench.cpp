@@ -13,7 +13,7 @@
 #include "game/frame.h"
 #include "game/help.h"
 #include "render/board.h"
-#include "render/gdi_trace_win32.h"
+#include "win32/gdi_trace.h"
 #include "render/surfaces.h"
 #include "bench/game_in_progress.h"
 

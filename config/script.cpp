@@ -36,26 +36,26 @@ Colour colourArgument(const char*& p) {
     return value;
 }
 
-void fillRectCommand(Surface* target, const char* p) {
+void fillRectCommand(ScriptCanvas& target, const char* p) {
     const std::int32_t left = integerArgument(p);
     const std::int32_t top = integerArgument(p);
     const std::int32_t right = integerArgument(p);
     const std::int32_t bottom = integerArgument(p);
     // The colour is the rest of the line, so its rgb( components may be split by semicolons too.
     const Colour colour = parseColour(p, gameState.settings.modecouleur);
-    if (right > left && bottom > top) fillRect(target, left, top, right, bottom, colour);
+    if (right > left && bottom > top) target.fillRect(left, top, right, bottom, colour);
 }
 
-void drawStrCommand(Surface* target, const char* p) {
+void drawStrCommand(ScriptCanvas& target, const char* p) {
     const std::int32_t x = integerArgument(p);
     const std::int32_t y = integerArgument(p);
-    setTextColour(target, colourArgument(p));
-    setBackColour(target, colourArgument(p));
+    target.setTextColour(colourArgument(p));
+    target.setBackColour(colourArgument(p));
     if (*p != '"') return;
     const char* text = p + 1;
     const char* end = std::strchr(text, '"');
     const std::size_t length = end ? static_cast<std::size_t>(end - text) : std::strlen(text);
-    if (length > 0) drawText(target, x, y, text, static_cast<std::int32_t>(length));
+    if (length > 0) target.drawText(x, y, text, static_cast<std::int32_t>(length));
 }
 
 // The fonts the script made: the one selected now, and the surface's own font it replaced first.
@@ -64,7 +64,7 @@ struct ScriptFonts {
     bool made = false;
 };
 
-void fontCommand(Surface* target, const char* p, ScriptFonts& fonts) {
+void fontCommand(ScriptCanvas& target, const char* p, ScriptFonts& fonts) {
     if (*p != '"') return;
     ++p;
     char face[kFaceNameSize] = {};
@@ -91,25 +91,26 @@ void fontCommand(Surface* target, const char* p, ScriptFonts& fonts) {
             p = nextArgument(p);
         }
     }
-    Font* previous = selectFont(target, createFont(face, height, weight, italic, underline, strikeOut, escapement));
+    Font* made = target.createFont(face, height, weight, italic, underline, strikeOut, escapement);
+    Font* previous = target.selectFont(made);
     if (fonts.made) {
-        deleteFont(previous);  // no longer selected anywhere
+        target.deleteFont(previous);  // no longer selected anywhere
     } else {
         fonts.original = previous;
         fonts.made = true;
     }
 }
 
-void bgModeCommand(Surface* target, const char* p) {
-    if (beginsWith(p, "transparent")) setBackgroundMode(target, BackgroundMode::Transparent);
-    else if (beginsWith(p, "opaque")) setBackgroundMode(target, BackgroundMode::Opaque);
+void bgModeCommand(ScriptCanvas& target, const char* p) {
+    if (beginsWith(p, "transparent")) target.setOpaqueBackground(false);
+    else if (beginsWith(p, "opaque")) target.setOpaqueBackground(true);
 }
 
 std::string keptScript;  // the text of the last script run
 
 }  // namespace
 
-void replayDecorationScript(Surface* target) {
+void replayDecorationScript(ScriptCanvas& target) {
     if (keptScript.empty()) return;
     if (std::FILE* file = recreateScriptFile()) {
         const bool written = std::fwrite(keptScript.data(), 1, keptScript.size(), file) == keptScript.size();
@@ -118,7 +119,7 @@ void replayDecorationScript(Surface* target) {
     }
 }
 
-void runDecorationScript(Surface* target) {
+void runDecorationScript(ScriptCanvas& target) {
     std::FILE* files[kMaxIncludeDepth + 1] = {};
     int top = 0;  // the number of included files open above the script file
     int included = 0;
@@ -152,6 +153,6 @@ void runDecorationScript(Surface* target) {
         // Anything else (comments, the configuration's own include lines, text) is no command.
     }
     for (; top >= 0; --top) std::fclose(files[top]);
-    if (fonts.made) deleteFont(selectFont(target, fonts.original));
+    if (fonts.made) target.deleteFont(target.selectFont(fonts.original));
     deleteScriptFile();
 }

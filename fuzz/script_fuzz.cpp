@@ -4,7 +4,7 @@
 #include <string>
 
 #include "config/configuration.h"
-#include "config/script.h"
+#include "render/script_canvas.h"
 #include "fuzz/fuzz_support.h"
 #include "tests/unit/temp_dir.h"
 #include "tests/unit/recording_draw.h"

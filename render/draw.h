@@ -1,6 +1,6 @@
 // draw.h -- the drawing seam: what the board, the surfaces and the decoration script ask of the platform.
-// Implemented with GDI in draw_win32.cpp, with Cairo and Pango in draw_gtk.cpp, and by a recorder in the
-// native tests.
+// Implemented with GDI in win32/draw.cpp, with Cairo and Pango in gtk/draw.cpp, on the canvas in
+// web/draw.cpp, and by a recorder in the native tests.
 #pragma once
 
 #include <cstdint>

@@ -1,7 +1,7 @@
 // surfaces.cpp -- the fonts, the off-screen board and the surfaces a frame copies from.
 #include "render/surfaces.h"
 
-#include "config/script.h"
+#include "render/script_canvas.h"
 
 namespace {
 

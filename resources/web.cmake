@@ -2,7 +2,7 @@
 # web server; then cinquor-1.14-web.zip of it. The looks ship in Windows-1252 as for the programs; the
 # read-me in UTF-8 with its byte-order mark, so that a browser shows it right whatever the server says.
 set(web ${PROJECT_BINARY_DIR}/web)
-set(page_dir ${PROJECT_SOURCE_DIR}/app/web)
+set(page_dir ${PROJECT_SOURCE_DIR}/web)
 
 # The names the game may read: the page lists them, and fetches each when the game first reads it.
 set(CINQUOR_WEB_FILES "")
@@ -17,7 +17,7 @@ foreach(name ${looks})
   windows_text(${name} ${web})
   list(APPEND outputs ${web}/${name})
 endforeach()
-set(copied ${PROJECT_BINARY_DIR}/index.html ${page_dir}/page_web.js ${page_dir}/page.css)
+set(copied ${PROJECT_BINARY_DIR}/index.html ${page_dir}/page.js ${page_dir}/page.css)
 foreach(name ${pictures} cinquor.ico apropos.ico icon-32.png)
   list(APPEND copied ${CINQUOR_IMAGES_DIR}/${name})
 endforeach()

@@ -8,7 +8,7 @@
 
 #include "config/configuration.h"
 #include "render/board.h"
-#include "render/gdi_objects.h"
+#include "win32/gdi_objects.h"
 #include "render/highlight.h"
 #include "render/surfaces.h"
 #include "tests/unit/fake_platform.h"

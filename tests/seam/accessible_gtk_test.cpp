@@ -6,7 +6,7 @@
 #include <set>
 #include <string>
 
-#include "app/app_gtk.h"
+#include "gtk/app.h"
 #include "app/message_box.h"
 #include "game/game_state.h"
 #include "render/surfaces.h"

@@ -7,7 +7,7 @@
 
 #include "config/configuration.h"
 #include "render/draw.h"
-#include "render/draw_gtk.h"
+#include "gtk/draw.h"
 #include "render/highlight.h"
 #include "render/surfaces.h"
 #include "tests/seam/read_pixel.h"

@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include "render/draw_gtk.h"
+#include "gtk/draw.h"
 #include "tests/seam/read_pixel.h"
 
 Colour pixelAt(Surface* surface, int x, int y) {

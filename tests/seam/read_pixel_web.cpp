@@ -1,7 +1,7 @@
 // read_pixel_web.cpp -- a pixel of a canvas surface, read back from the canvas.
 #include <emscripten.h>
 
-#include "render/draw_web.h"
+#include "web/draw.h"
 #include "tests/seam/read_pixel.h"
 
 EM_JS(int, jsPixel, (int canvas, int x, int y), { return CinquorCanvas.pixel(canvas, x, y); });

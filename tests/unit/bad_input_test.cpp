@@ -6,7 +6,7 @@
 
 #include "app/saved_state.h"
 #include "config/configuration.h"
-#include "config/script.h"
+#include "render/script_canvas.h"
 #include "game/frame.h"
 #include "game/help.h"
 #include "game/turn.h"

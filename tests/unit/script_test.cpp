@@ -5,7 +5,7 @@
 
 #include "config/configuration.h"
 #include "game/platform.h"
-#include "config/script.h"
+#include "render/script_canvas.h"
 #include "tests/unit/fake_platform.h"
 #include "tests/unit/recording_draw.h"
 #include "tests/unit/temp_dir.h"

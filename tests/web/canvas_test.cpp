@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "render/draw.h"
-#include "render/draw_web.h"
+#include "web/draw.h"
 #include "render/highlight.h"
 #include "render/surfaces.h"
 #include "tests/seam/read_pixel.h"

@@ -1,0 +1,18 @@
+// draw.h -- what the page and the canvas tests need of the browser side of the drawing seam.
+#pragma once
+
+#include "game/game_state.h"
+
+// The screen's scale factor (on the page, its device pixel ratio rounded).
+#include "render/device_scale.h"
+
+// Whether the module may wait for the browser now (a file to fetch, a picture to decode, a box to
+// answer): only one such wait can be under way, and a box may be open while ticks and paints go on.
+bool mayWait();
+
+// The handle of the canvas a surface draws into (0: the page's board), or -1.
+int surfaceCanvas(Surface* surface);
+
+// True once, when a picture could not be read while no wait was possible and one is now: the surfaces
+// are then to be made again, with their pictures.
+bool missedPicturesMayBeRead();
