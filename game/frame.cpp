@@ -19,6 +19,7 @@ void beginFrame() {
     if (g.score > g.record) {
         g.record = g.score;
         g.recordCheated = g.gameCheated;
+        g.recordRaised = 1;
     }
     if (g.newGameRequested) resetGame();
     if (!gameState.shell.animationsOn) g.displayedScore = g.score;
@@ -34,6 +35,9 @@ void resetGame() {
     g.score = 0;
     g.upperBonusGiven = 0;
     g.gameCheated = 0;
+    g.recordRaised = 0;
+    g.bonusAnnounced = 0;
+    g.endAnnounced = 0;
     g.passesUsed = 0;
     g.fiveOfAKindValue = kFirstCinquorValue;
     g.selectedValue = 0;

@@ -59,6 +59,12 @@ struct GameFields {
     std::int32_t categoryPanelY = 0;
     std::int32_t rollPanelLit = 0;
     std::int32_t passPanelLit = 0;
+    std::int32_t cursor = -1;    // the keyboard's cursor on a control (game/keys), -1 while the pointer leads
+    std::int32_t pointerX = -1;  // where the pointer itself was last reported (app/, through game/keys)
+    std::int32_t pointerY = -1;
+    std::int32_t recordRaised = 0;    // this game's score went past the record (game/frame)
+    std::int32_t bonusAnnounced = 0;  // what was told of this game (game/announce)
+    std::int32_t endAnnounced = 0;
 };
 
 // The look and the rules, named after their configuration keys. Written by config/ at start-up, by the

@@ -1,11 +1,13 @@
 // turn.cpp -- the turn cycle: rolls, holds, passes and writing the dice into the sheet.
 #include "game/turn.h"
 
+#include "game/announce.h"
 #include "game/board_regions.h"
 #include "game/categories.h"
 #include "game/game_state.h"
 #include "game/help.h"
 #include "game/int32.h"
+#include "game/keys.h"
 #include "game/platform.h"
 
 namespace {
@@ -50,12 +52,26 @@ void rollFrameStep() {
     if (ends) {
         g.rollsThisTurn = int32::add(g.rollsThisTurn, 1);
         g.rollInProgress = 0;
+        // The roll that follows the last write of a game shows faces nobody will play: nothing to tell.
+        if (usedCount() < kCategoryCount) announce(rollAnnouncement());
     }
 }
 
 void characterTyped(int character) {
-    gameState.game.mouseX = 0;
-    gameState.game.mouseY = 0;
+    if (character >= '1' && character <= '5') {
+        dieKeyPressed(character - '1');
+        return;
+    }
+    // Enter clicks at the keyboard's cursor, and starts the next game once one is over.
+    if (character == '\r' && (gameState.game.cursor >= 0 || usedCount() == kCategoryCount)) {
+        boardKeyPressed(BoardKey::Enter);
+        return;
+    }
+    // The pointer goes out of the way, unless the keyboard's cursor holds it on a control.
+    if (gameState.game.cursor < 0) {
+        gameState.game.mouseX = 0;
+        gameState.game.mouseY = 0;
+    }
     if (character == ' ' && rollsLeft()) requestRoll();
 }
 
@@ -75,10 +91,14 @@ void releaseAt(std::int32_t x, std::int32_t y) {
         clearHolds();
         startTurnRoll();
         g.passesUsed = int32::add(g.passesUsed, 1);
+        announce("Tour passé");
     }
     if (onRollButton(x, y) && rollsLeft()) requestRoll();
     const int die = dieAt(x, y);
-    if (die >= 0) g.heldDice[die] = g.heldDice[die] ? 0 : 1;
+    if (die >= 0) {
+        g.heldDice[die] = g.heldDice[die] ? 0 : 1;
+        announce(holdAnnouncement(die));
+    }
     const int category = categoryAt(g.mouseX, g.mouseY);
     if (category >= 0 && !g.categoryUsed[category]) writeCategory(category);
 }
@@ -99,5 +119,6 @@ bool writeCategory(int k) {
     if (k == kCinquor) g.fiveOfAKindValue = int32::add(g.fiveOfAKindValue, 50);
     if (k < kUpperCategoryCount) g.upperValues[k] = e.value;
     clearHolds();
+    announce(writeAnnouncement(k, e.value));
     return true;
 }

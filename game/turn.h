@@ -11,7 +11,8 @@ void requestRoll();
 // its last frame, counting once.
 void rollFrameStep();
 
-// A typed character: moves the pointer to 0,0 and rolls on a space while rolls are left.
+// A typed character: moves the pointer to 0,0 and rolls on a space while rolls are left. "1" to "5" hold
+// or release a die and Enter clicks at the keyboard's cursor instead (game/keys.h).
 void characterTyped(int character);
 
 // The left button released at (x, y) in board coordinates: a new game once the game is over, otherwise a

@@ -19,6 +19,8 @@ void settleRepaintRequest();
 
 // Tells assistive technologies the board's status line when it changed. Run at the end of every event.
 void announceStatusLine();
+// What the game told of its events since the last frame, for screen readers.
+void announceGameEvents();
 
 // Ends the run as closing the main window does: the state saved once, the window gone, the process ended.
 void endGame();

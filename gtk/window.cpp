@@ -12,7 +12,9 @@
 #include "app/message_box.h"
 #include "app/saved_state.h"
 #include "app/shell.h"
+#include "game/announce.h"
 #include "game/help.h"
+#include "game/keys.h"
 #include "game/turn.h"
 #include "render/board.h"
 #include "render/shown_frame.h"
@@ -257,6 +259,7 @@ gboolean draw(GtkWidget* widget, cairo_t* cr, gpointer) {
     paintWindow(widget);  // beginFrame, then paintBoard
     setPaintContext(previous);
     announceStatusLine();
+    announceGameEvents();
     return TRUE;
 }
 
@@ -266,8 +269,7 @@ gboolean motion(GtkWidget*, GdkEventMotion* event, gpointer) {
     std::int32_t y = 0;
     if (scaleToBoard(packPosition(event->x, event->y), gtk_widget_get_allocated_width(gtkShell.board),
                      gtk_widget_get_allocated_height(gtkShell.board), x, y)) {
-        gameState.game.mouseX = x;
-        gameState.game.mouseY = y;
+        pointerMovedTo(x, y);
     }
     return TRUE;
 }
@@ -294,11 +296,27 @@ gboolean release(GtkWidget*, GdkEventButton* event, gpointer) {
     return TRUE;
 }
 
+// The arrows, on the main block or the keypad: 1 + the BoardKey they are, 0 for another key.
+int arrowKey(guint keyval) {
+    switch (keyval) {
+        case GDK_KEY_Left: case GDK_KEY_KP_Left: return 1 + static_cast<int>(BoardKey::Left);
+        case GDK_KEY_Right: case GDK_KEY_KP_Right: return 1 + static_cast<int>(BoardKey::Right);
+        case GDK_KEY_Up: case GDK_KEY_KP_Up: return 1 + static_cast<int>(BoardKey::Up);
+        case GDK_KEY_Down: case GDK_KEY_KP_Down: return 1 + static_cast<int>(BoardKey::Down);
+        default: return 0;
+    }
+}
+
 // The menu's letter keys and mnemonics first, as Windows translates accelerators before a key becomes a
 // character; then the character goes to the game. Other keys are left to GTK.
 gboolean keyPressed(GtkWidget* window, GdkEventKey* event, gpointer) {
     if (gtk_window_activate_key(GTK_WINDOW(window), event)) return TRUE;
     if (event->state & (GDK_CONTROL_MASK | GDK_MOD1_MASK)) return FALSE;
+    if (const int arrow = arrowKey(event->keyval)) {
+        if (prologue()) boardKeyPressed(static_cast<BoardKey>(arrow - 1));
+        settleRepaintRequest();
+        return TRUE;
+    }
     const guint32 unicode = gdk_keyval_to_unicode(event->keyval);
     const int character = unicode ? windows1252FromUnicode(unicode) : -1;
     if (character < 0) return FALSE;
@@ -342,6 +360,15 @@ void announceStatusLine() {
     if (!gtkShell.board || !text || text == announced) return;  // a constant text: the same pointer, the same words
     announced = text;
     atk_object_set_description(gtk_widget_get_accessible(gtkShell.board), utf8FromWindows1252(text).c_str());
+}
+
+// What the game told of its events since the last frame: the board's description, which a screen reader
+// reads when it changes.
+void announceGameEvents() {
+    std::string told;
+    for (const std::string& text : takeAnnouncements()) told += (told.empty() ? "" : "\n") + text;
+    if (!gtkShell.board || told.empty()) return;
+    atk_object_set_description(gtk_widget_get_accessible(gtkShell.board), utf8FromWindows1252(told.c_str()).c_str());
 }
 
 void boxOpened() {

@@ -5,10 +5,12 @@
 #include <cstdio>
 #include <cstring>
 
+#include "game/announce.h"
 #include "game/board_regions.h"
 #include "game/categories.h"
 #include "game/frame.h"
 #include "game/help.h"
+#include "game/keys.h"
 #include "game/turn.h"
 #include "render/highlight.h"
 #include "render/surfaces.h"
@@ -43,6 +45,27 @@ void drawPanels(const Settings& s, GameFields& g) {
                       s.niveautransparence, 0);
         g.categoryPanelLit = 0;
     }
+}
+
+// A frame `width` pixels wide just inside the box (x, y, w, h).
+void drawBoxFrame(Surface* board, std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h,
+                  std::int32_t width, Colour colour) {
+    fillRect(board, x, y, x + w, y + width, colour);
+    fillRect(board, x, y + h - width, x + w, y + h, colour);
+    fillRect(board, x, y, x + width, y + h, colour);
+    fillRect(board, x + w - width, y, x + w, y + h, colour);
+}
+
+// The keyboard's cursor: a frame in the colour of the help line, which every look makes legible on its
+// board, lined on both sides with its opposite, so that it shows on the light dice tray too. Drawn only
+// while the keyboard leads.
+void drawCursor(Surface* board, Colour colour) {
+    const int target = keyboardCursor();
+    if (target < 0) return;
+    const CursorBox b = cursorBox(target);
+    const Colour opposite = colour ^ 0x00FFFFFF;
+    drawBoxFrame(board, b.x, b.y, b.width, b.height, 4, opposite);
+    drawBoxFrame(board, b.x + 1, b.y + 1, b.width - 2, b.height - 2, 2, colour);
 }
 
 void showLoading(Surface* window) {
@@ -92,6 +115,7 @@ void drawFrame(Surface* target, std::int32_t clientWidth, std::int32_t clientHei
     }
     const std::int32_t subtotal = upperSubtotal();  // taken before the bonus is granted
     applyUpperBonus();
+    announceFrameEvents();
     std::snprintf(text, sizeof text, "Record: %05i %c", static_cast<int>(g.record), g.recordCheated == 1 ? '*' : 0);
     drawWhole(board, 0, 310, text, s.couleurrecord);  // up to its NUL: an honest record ends in a space
     std::snprintf(text, sizeof text, "Sous-total: %03i", static_cast<int>(subtotal));
@@ -121,6 +145,8 @@ void drawFrame(Surface* target, std::int32_t clientWidth, std::int32_t clientHei
                           s.niveautransparencede, kPanelDiceRow);
         }
     }
+
+    drawCursor(board, s.couleuraide);
 
     const ShellFields& shell = gameState.shell;
     stretchRect(target, clientWidth, clientHeight, board, shell.initialClientWidth, shell.initialClientHeight,

@@ -212,6 +212,7 @@
     return CP1252[code] === undefined ? -1 : CP1252[code];
   }
   var CONTROL_KEYS = { Enter: 13, Escape: 27, Backspace: 8 };
+  var ARROWS = ['ArrowLeft', 'ArrowRight', 'ArrowUp', 'ArrowDown'];  // in the order of the game's keys
 
   function keyDown(e) {
     if (dialogOpen) return;  // the dialog's own
@@ -233,6 +234,12 @@
       return;
     }
     if (e.key === 'Tab') return;  // moves between the menu bar and the board
+    var arrow = ARROWS.indexOf(e.key);
+    if (arrow >= 0 && !e.shiftKey && !e.altKey) {
+      e.preventDefault();
+      Module._web_arrow(arrow);
+      return;
+    }
     if (e.key.length === 1 && !e.shiftKey && !e.altKey) {
       for (var i = 0; i < MENUS.length; i++) {
         for (var j = 0; j < MENUS[i].items.length; j++) {
@@ -390,6 +397,14 @@
     },
 
     announce: function (text) { document.getElementById('status').textContent = text; },
+    // The game's events, each a line of a log that screen readers read as it grows; the last few kept.
+    announceEvent: function (text) {
+      var log = document.getElementById('events');
+      var line = document.createElement('p');
+      line.textContent = text;
+      log.appendChild(line);
+      while (log.childNodes.length > 12) log.removeChild(log.firstChild);
+    },
 
     initialSize: function () {
       fit = false;

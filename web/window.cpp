@@ -8,7 +8,9 @@
 #include "app/message_box.h"
 #include "app/saved_state.h"
 #include "app/shell.h"
+#include "game/announce.h"
 #include "game/help.h"
+#include "game/keys.h"
 #include "game/turn.h"
 #include "render/draw.h"
 #include "web/draw.h"
@@ -31,6 +33,7 @@ EM_JS(void, jsEnd, (bool saved), { Module.cinquorPage.end(saved); });
 EM_JS(void, jsInitialSize, (), { Module.cinquorPage.initialSize(); });
 EM_JS(void, jsOpenReadMe, (), { Module.cinquorPage.openReadMe(); });
 EM_JS(void, jsAnnounce, (const char* text), { Module.cinquorPage.announce(UTF8ToString(text)); });
+EM_JS(void, jsAnnounceEvent, (const char* text), { Module.cinquorPage.announceEvent(UTF8ToString(text)); });
 
 // The interval as Windows' SetTimer takes it: below 10 ms is 10 ms; a negative one, read as a huge
 // unsigned number, never comes round.
@@ -152,6 +155,7 @@ EMSCRIPTEN_KEEPALIVE void web_paint() {
     if (gameState.drawing.paintStage == 0 && missedPicturesMayBeRead()) gameState.drawing.paintStage = 1;
     paintWindow(nullptr);  // beginFrame, then paintBoard
     announceStatusLine();
+    for (const std::string& text : takeAnnouncements()) jsAnnounceEvent(utf8FromWindows1252(text.c_str()).c_str());
     if (gameState.drawing.paintStage == 1) jsLoadingShown();
     static bool firstFrame = true;
     if (firstFrame && gameState.drawing.paintStage == 0) {  // the board itself: a mark for the benchmarks
@@ -165,8 +169,7 @@ EMSCRIPTEN_KEEPALIVE void web_move(int x, int y) {
     std::int32_t bx = 0;
     std::int32_t by = 0;
     if (!boardPosition(x, y, bx, by) || !prologue()) return;
-    gameState.game.mouseX = bx;
-    gameState.game.mouseY = by;
+    pointerMovedTo(bx, by);
 }
 
 // Button 0 is the main one (a tap too), 2 the secondary one, as the browser numbers them.
@@ -187,6 +190,13 @@ EMSCRIPTEN_KEEPALIVE void web_release(int button, int x, int y) {
 
 EMSCRIPTEN_KEEPALIVE void web_character(int character) {
     if (prologue()) characterTyped(character);
+    settle();
+}
+
+// An arrow: 0 left, 1 right, 2 up, 3 down.
+EMSCRIPTEN_KEEPALIVE void web_arrow(int arrow) {
+    if (arrow < 0 || arrow > 3) return;
+    if (prologue()) boardKeyPressed(static_cast<BoardKey>(arrow));
     settle();
 }
 

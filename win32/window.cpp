@@ -4,6 +4,7 @@
 #include "app/saved_state.h"
 #include "app/shell.h"
 #include "game/help.h"
+#include "game/keys.h"
 #include "game/turn.h"
 #include "render/shown_frame.h"
 #include "resources/resource.h"
@@ -103,6 +104,16 @@ LRESULT dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CHAR:
             characterTyped(static_cast<int>(wParam));
             return 0;
+        case WM_KEYDOWN:
+            // The arrows move the keyboard's cursor over the board's controls; other keys become
+            // characters.
+            switch (wParam) {
+                case VK_LEFT: boardKeyPressed(BoardKey::Left); return 0;
+                case VK_RIGHT: boardKeyPressed(BoardKey::Right); return 0;
+                case VK_UP: boardKeyPressed(BoardKey::Up); return 0;
+                case VK_DOWN: boardKeyPressed(BoardKey::Down); return 0;
+                default: return DefWindowProcA(window, message, wParam, lParam);
+            }
         case WM_COMMAND:
             return command(window, message, wParam, lParam);
         case WM_TIMER:
@@ -115,8 +126,7 @@ LRESULT dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_MOUSEMOVE:
             if (scaleToBoard(static_cast<std::uint32_t>(lParam), client.right, client.bottom, x, y)) {
-                gameState.game.mouseX = x;
-                gameState.game.mouseY = y;
+                pointerMovedTo(x, y);
             }
             return 0;
         case WM_LBUTTONUP:

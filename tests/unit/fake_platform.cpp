@@ -3,6 +3,7 @@
 
 #include "app/message_box.h"
 #include "config/file_names.h"
+#include "game/announce.h"
 #include "game/game_state.h"
 #include "game/platform.h"
 
@@ -12,6 +13,7 @@ Platform platform;
 
 void reset(std::uint32_t seed) {
     gameState = GameState{};
+    takeAnnouncements();  // nothing told of an earlier test
     platform = Platform{};
     platform.seed = seed;
 }

@@ -1,6 +1,7 @@
 // game_driver.cpp -- plays the game through the same entry points the window procedure uses.
 #include "tests/unit/game_driver.h"
 
+#include "game/announce.h"
 #include "game/frame.h"
 #include "game/help.h"
 #include "game/turn.h"
@@ -15,6 +16,7 @@ void paint() {
     beginFrame();
     advanceDisplayedScore();  // just before the score is drawn
     applyUpperBonus();        // after the category names, before the record and the subtotal
+    announceFrameEvents();
     rollFrameStep();          // after the labels, before the dice
 }
 

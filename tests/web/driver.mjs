@@ -119,7 +119,8 @@ async function geometry() {
 
 // xdotool's key names, as the scenarios write them, in Playwright's.
 function keyName(name) {
-  const names = { space: 'Space', Return: 'Enter', Escape: 'Escape', Tab: 'Tab' };
+  const names = { space: 'Space', Return: 'Enter', Escape: 'Escape', Tab: 'Tab', Left: 'ArrowLeft', Right: 'ArrowRight',
+                  Up: 'ArrowUp', Down: 'ArrowDown' };
   return name.split('+').map((part) => part === 'alt' ? 'Alt' : part === 'ctrl' ? 'Control' : part === 'shift' ? 'Shift' : names[part] || part).join('+');
 }
 

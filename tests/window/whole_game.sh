@@ -2,8 +2,10 @@
 # A whole game with the pointer: the fifteen categories written one after the other, Cinquor last (it
 # closes only on a zero, so it is written again while it scores), until every category shows as written;
 # a click then starts the next game with the sheet open again, and Q keeps the game's score as the record
-# and counts both games.
+# and counts both games. With CINQUOR_BY_KEYS=1 the same game is played with the keyboard alone: the
+# arrows take the cursor along the sheet and Enter writes, then starts the next game.
 . "$(dirname "$0")/lib.sh"
+by_keys=${CINQUOR_BY_KEYS:-}
 
 # An open category's name is yellow, a written one grey.
 cell() { echo $((100 * ($1 % 5))) $((180 + 30 * ($1 / 5))) 72 22; }
@@ -11,9 +13,16 @@ cell() { echo $((100 * ($1 % 5))) $((180 + 30 * ($1 / 5))) 72 22; }
 is_open() { [ "$(count_colour "$work/sheet.png" $(cell "$1") FFFF00)" -gt 20 ]; }
 # shellcheck disable=SC2046
 is_written() { [ "$(count_colour "$work/sheet.png" $(cell "$1") 808080)" -gt 20 ]; }
-write_category() { click_board $((100 * ($1 % 5) + 35)) $((190 + 30 * ($1 / 5))); }
-# The sheet, the pointer off it (a pointed cell is lit).
-sheet() { move_board 250 120; screenshot "$work/sheet.png"; }
+at=-1   # the keyboard's cursor, hidden: die 1 is control 0, the first category 5 (no pass in this game)
+write_category() {
+  if [ -z "$by_keys" ]; then click_board $((100 * ($1 % 5) + 35)) $((190 + 30 * ($1 / 5))); return; fi
+  while [ "$at" -lt "$(($1 + 5))" ]; do key Right; at=$((at + 1)); done   # the first Right shows it on die 1
+  key Return
+}
+# Away from the sheet: the pointer off it (a pointed cell is lit); the keyboard's cursor stays.
+away() { [ -n "$by_keys" ] || move_board 250 120; }
+# The sheet, nothing pointed on it.
+sheet() { away; screenshot "$work/sheet.png"; }
 # each TEST CATEGORY...: the test holds for each category on a new look at the sheet.
 each() {
   local test=$1 category
@@ -25,26 +34,27 @@ each() {
 write_save 0 0 3 50 0 1 5 0 0 0 0   # animations and warnings off: each roll lands at once, no box asks
 start_game
 expect 'each is_open $(seq 0 14)' "a category is not open at the start"
+[ -z "$by_keys" ] || move_board 250 120   # the pointer on no control: the first arrow shows the cursor on die 1
 
 for category in $(seq 0 14); do write_category "$category"; done
 expect 'each is_written $(seq 0 13)' "a category is not written after its click"
 for _ in 1 2 3 4 5; do
-  move_board 250 120
+  away
   settle
   cp "$work/still.png" "$work/sheet.png"
   is_open 14 || break
   write_category 14   # five equal dice scored in Cinquor: it stays open for a zero
-  move_board 250 120
+  away
   settle "$work/sheet.png"   # the score grows, or Cinquor closes
 done
 expect 'each is_written $(seq 0 14)' "a category is not written at the end of the game"
 
-if [ "$front" = web ]; then
+if [ "$front" = web ] && [ -z "$by_keys" ]; then
   # The end of the game is told once, not at every frame, while the pointer crosses the board.
   told=$(web announcements)
   [ "$told" -le 1 ] || fail "the status line changed $told times at the end of the game"
 fi
-click_board 250 120   # a release while the game is over starts the next one
+if [ -n "$by_keys" ]; then key Return; else click_board 250 120; fi   # either starts the next game
 expect 'each is_open 0 7 14' "a category is not open in the next game"
 
 key q
