@@ -46,6 +46,7 @@ void resetGame() {
     for (std::int32_t& held : g.heldDice) held = 0;
     for (std::int32_t& used : g.categoryUsed) used = 0;
     for (std::int32_t& value : g.upperValues) value = 0;
+    for (std::int32_t& value : g.writtenValues) value = 0;
 }
 
 void advanceDisplayedScore() {

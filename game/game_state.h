@@ -65,6 +65,7 @@ struct GameFields {
     std::int32_t recordRaised = 0;    // this game's score went past the record (game/frame)
     std::int32_t bonusAnnounced = 0;  // what was told of this game (game/announce)
     std::int32_t endAnnounced = 0;
+    std::int32_t writtenValues[kCategoryCount] = {};  // points written in each category this game (game/turn)
 };
 
 // The look and the rules, named after their configuration keys. Written by config/ at start-up, by the

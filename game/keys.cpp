@@ -107,6 +107,18 @@ void boardKeyPressed(BoardKey key) {
     requestRepaint();
 }
 
+void focusControl(int target) {
+    if (target < 0 || target >= kCursorTargets || target == gameState.game.cursor) return;
+    placeCursor(target);
+    requestRepaint();
+}
+
+void activateControl(int target) {
+    if (target < 0 || target >= kCursorTargets) return;
+    placeCursor(target);
+    releaseAt(gameState.game.mouseX, gameState.game.mouseY);
+}
+
 void dieKeyPressed(int die) {
     if (die < 0 || die >= kDiceCount) return;
     placeCursor(die);

@@ -21,6 +21,11 @@ void boardKeyPressed(BoardKey key);
 // Keys 1 to 5: the cursor goes to that die and the die is held or released, as a click on it would.
 void dieKeyPressed(int die);
 
+// Places the cursor on control `target`, as if the arrows had taken it there (a screen reader's focus
+// moving through the board's parts); activateControl clicks there too (the part's action).
+void focusControl(int target);
+void activateControl(int target);
+
 // The pointer moved to (x, y) in board coordinates. A move hides the cursor and the pointer leads again;
 // the same position reported again (a window shown or closed over it) leaves the cursor where it is.
 void pointerMovedTo(std::int32_t x, std::int32_t y);

@@ -118,6 +118,7 @@ bool writeCategory(int k) {
     if (!(k == kCinquor && e.value > 0)) g.categoryUsed[k] = 1;
     if (k == kCinquor) g.fiveOfAKindValue = int32::add(g.fiveOfAKindValue, 50);
     if (k < kUpperCategoryCount) g.upperValues[k] = e.value;
+    g.writtenValues[k] = int32::add(g.writtenValues[k], e.value);
     clearHolds();
     announce(writeAnnouncement(k, e.value));
     return true;

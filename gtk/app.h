@@ -22,6 +22,11 @@ void announceStatusLine();
 // What the game told of its events since the last frame, for screen readers.
 void announceGameEvents();
 
+// The board's drawing area, whose accessible object has the board's parts as children (accessible.cpp),
+// and the parts told anew after a frame: their names, states and the keyboard cursor's focus.
+GtkWidget* createBoardWidget();
+void updateAccessibleParts();
+
 // Ends the run as closing the main window does: the state saved once, the window gone, the process ended.
 void endGame();
 

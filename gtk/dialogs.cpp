@@ -83,7 +83,12 @@ std::string fieldText(GtkWidget* entry) { return std::string(gtk_entry_get_text(
 GtkWidget* label(const char* text, GtkWidget* field = nullptr) {
     GtkWidget* widget = gtk_label_new(utf8(text).c_str());
     gtk_label_set_xalign(GTK_LABEL(widget), 0.0f);
-    if (field) gtk_label_set_mnemonic_widget(GTK_LABEL(widget), field);  // a screen reader names the field by it
+    if (field) {
+        // The label is linked to the field, and a screen reader reads the field's name: the label's words,
+        // which the link alone does not give it.
+        gtk_label_set_mnemonic_widget(GTK_LABEL(widget), field);
+        atk_object_set_name(gtk_widget_get_accessible(field), utf8(text).c_str());
+    }
     return widget;
 }
 

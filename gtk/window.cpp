@@ -260,6 +260,7 @@ gboolean draw(GtkWidget* widget, cairo_t* cr, gpointer) {
     setPaintContext(previous);
     announceStatusLine();
     announceGameEvents();
+    updateAccessibleParts();
     return TRUE;
 }
 
@@ -402,7 +403,7 @@ bool createMainWindow() {
     GtkWidget* box = gtk_box_new(GTK_ORIENTATION_VERTICAL, 0);
     menuBar = buildMenuBar();
     gtk_box_pack_start(GTK_BOX(box), menuBar, FALSE, FALSE, 0);
-    GtkWidget* board = gtk_drawing_area_new();
+    GtkWidget* board = createBoardWidget();
     gtkShell.board = board;
     gtk_widget_set_size_request(board, kBoardWidth, kBoardHeight);
     gtk_widget_add_events(board, GDK_POINTER_MOTION_MASK | GDK_BUTTON_PRESS_MASK | GDK_BUTTON_RELEASE_MASK);

@@ -30,13 +30,16 @@ struct FrameInputs {
 // that no padding byte takes part.
 static_assert(offsetof(GameFields, helpText) == offsetof(GameFields, poorChoice) + sizeof(std::int32_t),
               "no padding before the help text");
-static_assert(offsetof(GameFields, passPanelLit) == offsetof(GameFields, categoryPanelLit) + 4 * sizeof(std::int32_t),
-              "the five panel fields follow the help text");
+static_assert(offsetof(GameFields, categoryPanelLit) == offsetof(GameFields, helpText) + sizeof(const char*),
+              "the numbers after the help text follow it");
+static_assert(sizeof(GameFields) == offsetof(GameFields, writtenValues) + sizeof(GameFields::writtenValues) &&
+                  offsetof(GameFields, writtenValues) ==
+                      offsetof(GameFields, categoryPanelLit) + 11 * sizeof(std::int32_t),
+              "the numbers after the help text run without a gap to the end");
 static_assert(std::has_unique_object_representations_v<Settings>, "the settings compare as bytes");
 
 bool sameGame(const GameFields& a, const GameFields& b) {
-    constexpr std::size_t tail = offsetof(GameFields, passPanelLit) + sizeof(std::int32_t) -
-                                 offsetof(GameFields, categoryPanelLit);
+    constexpr std::size_t tail = sizeof(GameFields) - offsetof(GameFields, categoryPanelLit);
     return std::memcmp(&a, &b, offsetof(GameFields, helpText)) == 0 && a.helpText == b.helpText &&
            std::memcmp(&a.categoryPanelLit, &b.categoryPanelLit, tail) == 0;
 }

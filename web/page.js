@@ -23,8 +23,10 @@
       { label: 'A &propos...', id: 104, key: 'P' }] },
   ];
   var BOARD_WIDTH = 511, BOARD_HEIGHT = 446;  // the client area the board is drawn for
+  var PART_COUNT = 26;  // five dice, the pass, fifteen categories, the roll, four texts
 
   var board = document.getElementById('board');
+  var partsArea = document.getElementById('parts');  // the board's parts, laid over it
   var area = document.getElementById('game');
   var dialog = document.getElementById('box');
   var started = false, ended = false, fit = true, paintScheduled = false, timer = null;
@@ -79,6 +81,10 @@
     board.style.height = height + 'px';
     board.style.marginLeft = fit ? Math.max(0, Math.floor((area.clientWidth - width) / 2)) + 'px' : '0';
     board.style.marginTop = fit ? Math.max(0, Math.floor((area.clientHeight - height) / 2)) + 'px' : '0';
+    partsArea.style.left = board.style.marginLeft;
+    partsArea.style.top = board.style.marginTop;
+    partsArea.style.width = width + 'px';
+    partsArea.style.height = height + 'px';
     var ratio = window.devicePixelRatio || 1;
     var bw = Math.max(1, Math.round(width * ratio)), bh = Math.max(1, Math.round(height * ratio));
     if (board.width !== bw || board.height !== bh) {
@@ -91,6 +97,61 @@
       if (started) Module._web_scale(s);
     }
   }
+
+  // ---- The board's parts, for screen readers ----
+  // The canvas is one picture to assistive technologies: its parts are mirrored by elements laid over it,
+  // each where it is drawn, kept in step after each paint. Focus on a control moves the game's keyboard
+  // cursor there, its action (a screen reader's click) clicks there, and the cursor moved by the keys takes
+  // the focus along while the focus is on the board.
+  var partNodes = [];
+  var shownParts = [];
+  var cursorShown = -1;
+
+  function makeParts() {
+    var dice = document.createElement('div');
+    dice.setAttribute('role', 'group');
+    dice.setAttribute('aria-label', 'Dés');
+    var sheet = document.createElement('div');
+    sheet.setAttribute('role', 'grid');
+    sheet.setAttribute('aria-label', 'Feuille de marque');
+    sheet.setAttribute('aria-readonly', 'true');
+    var rows = [];
+    for (var r = 0; r < 3; r++) {
+      rows.push(document.createElement('div'));
+      rows[r].setAttribute('role', 'row');
+      sheet.appendChild(rows[r]);
+    }
+    partsArea.append(dice);
+    for (var i = 0; i < PART_COUNT; i++) {
+      var node;
+      if (i < 5 || i === 5 || i === 21) {
+        node = document.createElement('button');
+        node.type = 'button';
+        if (i < 5) node.setAttribute('aria-pressed', 'false');
+        (i < 5 ? dice : partsArea).appendChild(node);
+        if (i === 5) partsArea.appendChild(sheet);
+      } else if (i < 21) {
+        node = document.createElement('div');
+        node.setAttribute('role', 'gridcell');
+        rows[Math.floor((i - 6) / 5)].appendChild(node);
+      } else {
+        node = document.createElement('p');
+        partsArea.appendChild(node);
+      }
+      if (i < 22) {
+        node.tabIndex = -1;
+        node.addEventListener('focus', focusPart.bind(null, i));
+        node.addEventListener('click', activatePart.bind(null, i));
+      }
+      partNodes.push(node);
+      shownParts.push('');
+    }
+  }
+
+  function focusPart(target) { if (!busy() && target !== cursorShown) Module._web_focus(target); }
+  function activatePart(target) { if (!busy()) Module._web_activate(target); }
+
+  function onBoard() { return document.activeElement === board || partNodes.indexOf(document.activeElement) >= 0; }
 
   function paint() {
     paintScheduled = false;
@@ -397,6 +458,33 @@
     },
 
     announce: function (text) { document.getElementById('status').textContent = text; },
+
+    // The parts as the last frame showed them: the cursor's control, then a line a part, "pressed enabled
+    // x y width height name".
+    setParts: function (text) {
+      if (!partNodes.length) makeParts();
+      var lines = text.split('\n');
+      var cursor = Number(lines[0]);
+      for (var i = 0; i < PART_COUNT; i++) {
+        var line = lines[i + 1] || '';
+        if (line === shownParts[i]) continue;
+        shownParts[i] = line;
+        var f = line.split(' ');
+        var node = partNodes[i];
+        node.textContent = f.slice(6).join(' ');
+        if (i < 5) node.setAttribute('aria-pressed', String(f[0] === '1'));
+        if (i >= 5 && i < 22) node.setAttribute('aria-disabled', String(f[1] !== '1'));
+        node.style.left = (f[2] / BOARD_WIDTH * 100) + '%';
+        node.style.top = (f[3] / BOARD_HEIGHT * 100) + '%';
+        node.style.width = (f[4] / BOARD_WIDTH * 100) + '%';
+        node.style.height = (f[5] / BOARD_HEIGHT * 100) + '%';
+      }
+      if (cursor !== cursorShown) {
+        partNodes.forEach(function (node, i) { if (i < 22) node.tabIndex = i === cursor ? 0 : -1; });
+        cursorShown = cursor;
+        if (cursor >= 0 && onBoard()) partNodes[cursor].focus();
+      }
+    },
     // The game's events, each a line of a log that screen readers read as it grows; the last few kept.
     announceEvent: function (text) {
       var log = document.getElementById('events');

@@ -10,6 +10,7 @@
 #include "app/shell.h"
 #include "game/announce.h"
 #include "game/help.h"
+#include "game/board_parts.h"
 #include "game/keys.h"
 #include "game/turn.h"
 #include "render/draw.h"
@@ -34,6 +35,7 @@ EM_JS(void, jsInitialSize, (), { Module.cinquorPage.initialSize(); });
 EM_JS(void, jsOpenReadMe, (), { Module.cinquorPage.openReadMe(); });
 EM_JS(void, jsAnnounce, (const char* text), { Module.cinquorPage.announce(UTF8ToString(text)); });
 EM_JS(void, jsAnnounceEvent, (const char* text), { Module.cinquorPage.announceEvent(UTF8ToString(text)); });
+EM_JS(void, jsSetParts, (const char* text), { Module.cinquorPage.setParts(UTF8ToString(text)); });
 
 // The interval as Windows' SetTimer takes it: below 10 ms is 10 ms; a negative one, read as a huge
 // unsigned number, never comes round.
@@ -127,6 +129,20 @@ void announceStatusLine() {
     }
 }
 
+// The board's parts for the page's mirror of them, when any has changed since the last frame.
+void showParts() {
+    static std::string shown;
+    std::string text = std::to_string(keyboardCursor());
+    for (const BoardPart& p : boardParts()) {
+        text += "\n" + std::to_string(p.pressed) + " " + std::to_string(p.enabled) + " " + std::to_string(p.box.x) +
+                " " + std::to_string(p.box.y) + " " + std::to_string(p.box.width) + " " +
+                std::to_string(p.box.height) + " " + p.name;
+    }
+    if (text == shown) return;
+    shown = text;
+    jsSetParts(utf8FromWindows1252(text.c_str()).c_str());
+}
+
 }  // namespace
 
 void startPage() {
@@ -156,6 +172,7 @@ EMSCRIPTEN_KEEPALIVE void web_paint() {
     paintWindow(nullptr);  // beginFrame, then paintBoard
     announceStatusLine();
     for (const std::string& text : takeAnnouncements()) jsAnnounceEvent(utf8FromWindows1252(text.c_str()).c_str());
+    showParts();
     if (gameState.drawing.paintStage == 1) jsLoadingShown();
     static bool firstFrame = true;
     if (firstFrame && gameState.drawing.paintStage == 0) {  // the board itself: a mark for the benchmarks
@@ -190,6 +207,17 @@ EMSCRIPTEN_KEEPALIVE void web_release(int button, int x, int y) {
 
 EMSCRIPTEN_KEEPALIVE void web_character(int character) {
     if (prologue()) characterTyped(character);
+    settle();
+}
+
+// A screen reader's focus on one of the board's controls, and its action there.
+EMSCRIPTEN_KEEPALIVE void web_focus(int target) {
+    if (prologue()) focusControl(target);
+    settle();
+}
+
+EMSCRIPTEN_KEEPALIVE void web_activate(int target) {
+    if (prologue()) activateControl(target);
     settle();
 }
 

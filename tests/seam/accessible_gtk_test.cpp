@@ -5,10 +5,13 @@
 #include <functional>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "gtk/app.h"
 #include "app/message_box.h"
 #include "game/game_state.h"
+#include "game/keys.h"
+#include "game/turn.h"
 #include "render/surfaces.h"
 
 namespace {
@@ -21,6 +24,7 @@ void labelsOfEntries(GtkWidget* widget, std::set<std::string>& labels) {
         GPtrArray* targets = relation ? atk_relation_get_target(relation) : nullptr;
         labels.insert(targets && targets->len ? atk_object_get_name(ATK_OBJECT(g_ptr_array_index(targets, 0)))
                                               : "(no label)");
+        labels.insert(std::string("name ") + atk_object_get_name(gtk_widget_get_accessible(widget)));
         g_object_unref(relations);
     }
     if (GTK_IS_CONTAINER(widget)) {
@@ -79,7 +83,52 @@ TEST(AccessibleNames, BoardFieldsAndBoxes) {
     std::set<std::string> labels;
     whenOpen([&](GtkWidget* dialog) { labelsOfEntries(dialog, labels); }, GTK_RESPONSE_CANCEL);
     runOptionsDialog();
-    EXPECT_EQ(labels, (std::set<std::string>{"Lancers:", "Timing:", "Unit\xC3\xA9s Passer:"}));
+    EXPECT_EQ(labels, (std::set<std::string>{"Lancers:", "Timing:", "Unit\xC3\xA9s Passer:", "name Lancers:",
+                                             "name Timing:", "name Unit\xC3\xA9s Passer:"}));
+
+    // The board's parts: a group of five toggle buttons, the pass button, a table of fifteen cells, the
+    // roll button and four texts; key 1 presses die 1 and each arrow moves the focus.
+    ASSERT_EQ(atk_object_get_n_accessible_children(board), 8);
+    AtkObject* dice = atk_object_ref_accessible_child(board, 0);
+    AtkObject* sheet = atk_object_ref_accessible_child(board, 2);
+    EXPECT_STREQ(atk_object_get_name(dice), "D\xC3\xA9s");
+    ASSERT_EQ(atk_object_get_n_accessible_children(dice), 5);
+    EXPECT_EQ(atk_object_get_role(sheet), ATK_ROLE_TABLE);
+    EXPECT_EQ(atk_object_get_n_accessible_children(sheet), 15);
+    AtkObject* die1 = atk_object_ref_accessible_child(dice, 0);
+    AtkObject* die2 = atk_object_ref_accessible_child(dice, 1);
+    EXPECT_EQ(atk_object_get_role(die1), ATK_ROLE_TOGGLE_BUTTON);
+    EXPECT_EQ(std::string(atk_object_get_name(die1)).rfind("D\xC3\xA9 1 : ", 0), 0u) << atk_object_get_name(die1);
+    std::vector<std::string> changes;
+    const auto record = +[](AtkObject* object, gchar* state, gboolean on, gpointer log) {
+        static_cast<std::vector<std::string>*>(log)->push_back(atk_object_get_name(object) +
+                                                               std::string(" ") + state + (on ? " on" : " off"));
+    };
+    for (AtkObject* die : {die1, die2}) g_signal_connect(die, "state-change", G_CALLBACK(record), &changes);
+    const auto states = [](AtkObject* object) {
+        AtkStateSet* set = atk_object_ref_state_set(object);
+        std::string held = atk_state_set_contains_state(set, ATK_STATE_PRESSED) ? "pressed" : "";
+        if (atk_state_set_contains_state(set, ATK_STATE_FOCUSED)) held += "focused";
+        g_object_unref(set);
+        return held;
+    };
+    const auto frame = [&] {
+        gtk_widget_queue_draw(gtkShell.board);
+        while (gtk_events_pending()) gtk_main_iteration();
+        g_usleep(10000);  // the frame clock's next tick
+    };
+    characterTyped('1');
+    for (int i = 0; i < 200 && states(die1) != "pressedfocused"; ++i) frame();
+    EXPECT_EQ(states(die1), "pressedfocused");
+    boardKeyPressed(BoardKey::Right);
+    for (int i = 0; i < 200 && states(die2) != "focused"; ++i) frame();
+    EXPECT_EQ(states(die2), "focused");
+    EXPECT_EQ(states(die1), "pressed");
+    const std::string die1Name = atk_object_get_name(die1);
+    EXPECT_EQ(changes, (std::vector<std::string>{die1Name + " pressed on", die1Name + " checked on",
+                                                 die1Name + " focused on", die1Name + " focused off",
+                                                 atk_object_get_name(die2) + std::string(" focused on")}));
+    for (AtkObject* object : {dice, sheet, die1, die2}) g_object_unref(object);
 
     for (const char* title : {"Attention!", "Oups..."}) {
         std::string name;

@@ -5,7 +5,9 @@
 #include <vector>
 
 #include "game/announce.h"
+#include "game/board_parts.h"
 #include "game/game_state.h"
+#include "game/help.h"
 #include "game/keys.h"
 #include "game/turn.h"
 #include "tests/unit/fake_platform.h"
@@ -162,6 +164,42 @@ TEST_F(Keys, TheBonusAndTheEndAreToldOnceEach) {
         EXPECT_EQ(takeAnnouncements(), (std::vector<std::string>{"Cinquor : 0 point ; score 65",
                                                                  "Bonus : 35 points ; score 100", c.end}));
     }
+}
+
+TEST_F(Keys, ThePartsAreNamedAsTheBoardShowsThem) {
+    s.passers = 1;
+    finishRoll();
+    setDice({3, 3, 3, 5, 6});
+    characterTyped('2');
+    click(driver::onCategory(kSix));
+    setDice({3, 3, 3, 5, 6});
+    const std::vector<BoardPart> parts = boardParts();
+    ASSERT_EQ(parts.size(), static_cast<std::size_t>(kBoardPartCount));
+    struct Case {
+        int index;
+        const char* name;
+        bool pressed;
+        bool enabled;
+    };
+    const Case cases[] = {
+        {0, "D\xe9 1 : 3", false, true},
+        {kCursorPass, "Passer, 1 restant", false, true},
+        {kCursorFirstCategory + kSix, "Six, rempli, 6", false, false},
+        {kCursorFirstCategory + kBrelan, "Brelan, libre, vaudrait 20", false, true},
+        {kCursorRoll, "Lancer, 0 sur 3", false, true},
+        {kCursorTargets, "Score : 6", false, true},
+        {kCursorTargets + 2, "Record : 0", false, true},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(parts[c.index].name, c.name);
+        EXPECT_EQ(parts[c.index].pressed, c.pressed) << c.name;
+        EXPECT_EQ(parts[c.index].enabled, c.enabled) << c.name;
+    }
+    focusControl(kCursorFirstCategory + kBrelan);
+    hoverPass();  // the next tick
+    EXPECT_EQ(boardParts()[kCursorTargets + 3].name, "Trois d\xe9s identiques") << "the help follows the focus";
+    activateControl(1);
+    EXPECT_TRUE(boardParts()[1].pressed);
 }
 
 }  // namespace

@@ -222,6 +222,19 @@ const commands = {
     return Math.round(board.width / parseFloat(board.style.width));
   })),
   failed: async () => (await page.evaluate(() => !document.getElementById('failed').hidden)) ? 'yes' : 'no',
+  // The board as Chromium's accessibility tree gives it to a screen reader: the dice buttons, the pressed
+  // ones, the sheet's cells and the focused node's name.
+  parts: async () => {
+    const cdp = await context.newCDPSession(page);
+    const { nodes } = await cdp.send('Accessibility.getFullAXTree');
+    await cdp.detach();
+    const name = (n) => (n.name && n.name.value) || '';
+    const is = (n, property) => (n.properties || []).some((p) => p.name === property && String(p.value.value) === 'true');
+    const dice = nodes.filter((n) => n.role && n.role.value === 'button' && name(n).startsWith('D\u00e9 '));
+    const cells = nodes.filter((n) => n.role && n.role.value === 'gridcell');
+    const focused = nodes.filter((n) => is(n, 'focused')).map(name).join(',');
+    return `${dice.length} dice, ${cells.length} cells, pressed: ${dice.filter((n) => is(n, 'pressed')).map(name).join(',')}; focused: ${focused}`;
+  },
   boxtext: async () => JSON.stringify(await page.locator('dialog[open] .text').innerText()),
   focused: async () => page.evaluate(() => document.activeElement.textContent || document.activeElement.id),
   resize: async (width, height) => { await page.setViewportSize({ width: Number(width), height: Number(height) }); },

@@ -10,9 +10,9 @@ by_keys=${CINQUOR_BY_KEYS:-}
 # An open category's name is yellow, a written one grey.
 cell() { echo $((100 * ($1 % 5))) $((180 + 30 * ($1 / 5))) 72 22; }
 # shellcheck disable=SC2046
-is_open() { [ "$(count_colour "$work/sheet.png" $(cell "$1") FFFF00)" -gt 20 ]; }
+is_open() { [ "$(count_colour "$work/sheet.png" $(cell "$1") FFFF00)" -gt 8 ]; }
 # shellcheck disable=SC2046
-is_written() { [ "$(count_colour "$work/sheet.png" $(cell "$1") 808080)" -gt 20 ]; }
+is_written() { [ "$(count_colour "$work/sheet.png" $(cell "$1") 808080)" -gt 8 ]; }
 at=-1   # the keyboard's cursor, hidden: die 1 is control 0, the first category 5 (no pass in this game)
 write_category() {
   if [ -z "$by_keys" ]; then click_board $((100 * ($1 % 5) + 35)) $((190 + 30 * ($1 / 5))); return; fi
@@ -35,6 +35,18 @@ write_save 0 0 3 50 0 1 5 0 0 0 0   # animations and warnings off: each roll lan
 start_game
 expect 'each is_open $(seq 0 14)' "a category is not open at the start"
 [ -z "$by_keys" ] || move_board 250 120   # the pointer on no control: the first arrow shows the cursor on die 1
+if [ -n "$by_keys" ] && [ "$front" = web ]; then
+  # What a screen reader is given of the board: five dice and fifteen cells; key 1 presses die 1 and
+  # takes the focus there once the focus is on the board.
+  page_parts() { web parts; }
+  expect '[[ "$(page_parts)" == "5 dice, 15 cells, pressed: ; "* ]]' 'the parts: $(page_parts)'
+  for _ in 1 2 3; do [ "$(web focused)" = board ] && break; key Tab; done   # through the menu bar to the board
+  key 1
+  expect '[[ "$(page_parts)" == "5 dice, 15 cells, pressed: Dé 1 : "*"; focused: "*"Dé 1 : "* ]]' 'after key 1: $(page_parts)'
+  key 1
+  expect '[[ "$(page_parts)" == *"pressed: ; "* ]]' 'die 1 still held: $(page_parts)'
+  at=0
+fi
 
 for category in $(seq 0 14); do write_category "$category"; done
 expect 'each is_written $(seq 0 13)' "a category is not written after its click"
