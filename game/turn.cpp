@@ -53,7 +53,7 @@ void rollFrameStep() {
         g.rollsThisTurn = int32::add(g.rollsThisTurn, 1);
         g.rollInProgress = 0;
         // The roll that follows the last write of a game shows faces nobody will play: nothing to tell.
-        if (usedCount() < kCategoryCount) announce(rollAnnouncement());
+        if (usedCount() < kCategoryCount) announceRoll();
     }
 }
 
@@ -91,13 +91,13 @@ void releaseAt(std::int32_t x, std::int32_t y) {
         clearHolds();
         startTurnRoll();
         g.passesUsed = int32::add(g.passesUsed, 1);
-        announce("Tour passé");
+        announcePass();
     }
     if (onRollButton(x, y) && rollsLeft()) requestRoll();
     const int die = dieAt(x, y);
     if (die >= 0) {
         g.heldDice[die] = g.heldDice[die] ? 0 : 1;
-        announce(holdAnnouncement(die));
+        announceHold(die);
     }
     const int category = categoryAt(g.mouseX, g.mouseY);
     if (category >= 0 && !g.categoryUsed[category]) writeCategory(category);
@@ -120,6 +120,6 @@ bool writeCategory(int k) {
     if (k < kUpperCategoryCount) g.upperValues[k] = e.value;
     g.writtenValues[k] = int32::add(g.writtenValues[k], e.value);
     clearHolds();
-    announce(writeAnnouncement(k, e.value));
+    announceWrite(k, e.value);
     return true;
 }
