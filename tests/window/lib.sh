@@ -267,6 +267,9 @@ count_colour() {
 focus() {
   [ "$front" = web ] && return
   xdotool windowactivate --sync "$window" >/dev/null 2>&1 || xdotool windowfocus --sync "$window"
+  # Right after a box closes, Wine may still be giving the activation back: a key sent meanwhile is lost.
+  wait_for '[ "$(xdotool getactivewindow 2>/dev/null)" = "$window" ]' 2 ||
+    xdotool windowactivate --sync "$window" >/dev/null 2>&1
   sleep 0.2  # not a look: the toolkit takes keys only a moment after its window is made active
 }
 
