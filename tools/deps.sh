@@ -10,7 +10,8 @@ always=0
 # with its libFuzzer for the fuzz targets, and GTK 3 with the fonts the board names (Liberation for Arial
 # and Times New Roman, DejaVu for Verdana) for the Linux program; and what checks its install and its
 # Debian package (the launcher's and the metainfo's validators, the manual, dpkg-shlibdeps, lintian);
-# Emscripten for the web folder, and Chromium with Node.js, whose npm brings playwright-core to drive it.
+# Emscripten for the web folder, and Chromium with Node.js, whose npm brings playwright-core to drive it;
+# a session bus and pyatspi, through which the window tests read the Linux program as a screen reader does.
 packages=(
   cmake ninja-build g++ googletest
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
@@ -19,6 +20,7 @@ packages=(
   libgtk-3-dev pkg-config fonts-dejavu-core
   desktop-file-utils appstream man-db dpkg-dev lintian
   emscripten chromium nodejs
+  dbus-daemon at-spi2-core python3-pyatspi
 )
 # The window manager of the window tests, without the desktop it recommends.
 packages_bare=(openbox)

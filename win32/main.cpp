@@ -90,6 +90,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     }
     LocalFree(argv);
 
+    // COM in this thread: screen readers reach the board's accessible objects through it.
+    OleInitialize(nullptr);
     gameState.shell.timerChanged = 0;
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     LoadStringA(instance, IDS_TITLE, gameState.shell.windowTitle, sizeof gameState.shell.windowTitle);

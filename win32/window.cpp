@@ -98,6 +98,7 @@ LRESULT dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_PAINT:
             paintWindow(window);  // beginFrame, then paintBoard
+            raiseAccessibilityEvents(window);
             return 0;
         case WM_ERASEBKGND:
             return 1;  // the frame covers everything: nothing to erase, nothing flickers
@@ -135,6 +136,7 @@ LRESULT dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
             }
             return 0;
         default:
+            if (accessibilityRequest(message, wParam)) return 0;
             return DefWindowProcA(window, message, wParam, lParam);
     }
 }
@@ -142,6 +144,9 @@ LRESULT dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
 }  // namespace
 
 LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    // A screen reader's question is no event of the game: it is answered before the game counts it.
+    LRESULT answer = 0;
+    if (answerAccessibility(window, message, wParam, lParam, answer)) return answer;
     const LRESULT result = dispatch(window, message, wParam, lParam);
     settleRepaintRequest();
     return result;

@@ -39,6 +39,7 @@ else
   no_key=alt+n    # "Non"
 fi
 game_pid=""
+helper_pids=""   # what a scenario started beside the game: an accessibility bus, a listener
 window=""
 menu_height=0
 client_width=0
@@ -373,6 +374,8 @@ expect_exit() {
 }
 
 stop_game() {
+  [ -n "$helper_pids" ] && kill $helper_pids 2>/dev/null
+  helper_pids=""
   if [ "$front" = web ]; then
     web quit >/dev/null 2>&1
     game_pid=""
@@ -381,6 +384,46 @@ stop_game() {
   [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null
   [ "$front" = windows ] && "$WINE_SERVER" -k 2>/dev/null
   game_pid=""
+}
+
+# start_atspi: for the GTK program, a private accessibility bus on the test's display, as a screen
+# reader's desktop has one; the game started after it joins it.
+start_atspi() {
+  [ "$front" = gtk ] || return 0
+  export XDG_RUNTIME_DIR="$work/runtime" DBUS_SESSION_BUS_ADDRESS="unix:path=$work/bus"
+  unset NO_AT_BRIDGE
+  mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+  xprop -root -remove AT_SPI_BUS
+  dbus-daemon --session --nofork --address="$DBUS_SESSION_BUS_ADDRESS" >>"$work/atspi.log" 2>&1 &
+  helper_pids="$helper_pids $!"
+  expect '[ -S "$work/bus" ]' "the session bus did not start" 20
+  /usr/libexec/at-spi-bus-launcher --launch-immediately >>"$work/atspi.log" 2>&1 &
+  helper_pids="$helper_pids $!"
+  expect 'xprop -root AT_SPI_BUS | grep -q unix:' "the accessibility bus did not start" 20
+}
+
+# board_parts: the board as a screen reader is given it, one line alike on every front end:
+# "5 dice, 15 cells, pressed: NAMES; focused: NAMES". GTK's over AT-SPI, Windows' through oleacc by a
+# probe in the game's prefix, the page's from Chromium's accessibility tree.
+board_parts() {
+  case $front in
+    web) web parts ;;
+    windows) "$WINE_LOADER" "$CINQUOR_MSAA_PROBE" 2>/dev/null ;;
+    gtk) /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/atspi_parts.py" 2>>"$work/atspi.log" ;;
+  esac
+}
+
+# watch_focus FILE: from now on, the name of each part a screen reader is told takes the focus, a line
+# each in FILE (the desktops only).
+watch_focus() {
+  local focus_file=$1
+  case $front in
+    windows) "$WINE_LOADER" "$CINQUOR_MSAA_PROBE" --focus-events >"$1" 2>/dev/null & ;;
+    gtk) /usr/bin/python3 -u "$(dirname "${BASH_SOURCE[0]}")/atspi_parts.py" --focus-events >"$1" 2>>"$work/atspi.log" & ;;
+    *) return 0 ;;
+  esac
+  helper_pids="$helper_pids $!"
+  expect 'grep -q "^ready" "$focus_file"' "the focus listener did not start" 20
 }
 
 # save_value I: the I-th 32-bit value of the saved-state file, little-endian, signed.

@@ -28,6 +28,11 @@ expect 'is_felt "$(board_pixel 250 130)"' "A did not bring the background back"
 
 key o
 find_box Options >/dev/null || fail "no Options dialog"
+if [ "$front" = windows ]; then
+  # Each field named by its label, as a screen reader reads them (GTK's are read in window_accessible).
+  fields=$("$WINE_LOADER" "$CINQUOR_MSAA_PROBE" --fields Options 2>/dev/null)
+  [ "$fields" = "Timing:,Lancers:,Unités Passer:" ] || fail "the Options fields are named: $fields"
+fi
 answer_box Options Tab Tab Tab 5 Return
 no_box Options || fail "the Options dialog stayed open"
 

@@ -32,19 +32,28 @@ each() {
 }
 
 write_save 0 0 3 50 0 1 5 0 0 0 0   # animations and warnings off: each roll lands at once, no box asks
+[ -z "$by_keys" ] || start_atspi   # a screen reader's desktop (GTK)
 start_game
 expect 'each is_open $(seq 0 14)' "a category is not open at the start"
 [ -z "$by_keys" ] || move_board 250 120   # the pointer on no control: the first arrow shows the cursor on die 1
-if [ -n "$by_keys" ] && [ "$front" = web ]; then
+if [ -n "$by_keys" ]; then
   # What a screen reader is given of the board: five dice and fifteen cells; key 1 presses die 1 and
-  # takes the focus there once the focus is on the board.
-  page_parts() { web parts; }
-  expect '[[ "$(page_parts)" == "5 dice, 15 cells, pressed: ; "* ]]' 'the parts: $(page_parts)'
-  for _ in 1 2 3; do [ "$(web focused)" = board ] && break; key Tab; done   # through the menu bar to the board
+  # takes the focus there (on the page, once the focus is on the board); each arrow tells the focus's move.
+  expect '[[ "$(board_parts)" == "5 dice, 15 cells, pressed: ; "* ]]' 'the parts: $(board_parts)' 30
+  if [ "$front" = web ]; then
+    for _ in 1 2 3; do [ "$(web focused)" = board ] && break; key Tab; done   # through the menu bar to the board
+  fi
   key 1
-  expect '[[ "$(page_parts)" == "5 dice, 15 cells, pressed: Dé 1 : "*"; focused: "*"Dé 1 : "* ]]' 'after key 1: $(page_parts)'
+  expect '[[ "$(board_parts)" == "5 dice, 15 cells, pressed: Dé 1 : "*"; focused: "*"Dé 1 : "* ]]' 'after key 1: $(board_parts)'
+  watch_focus "$work/focus.txt"
+  key Right
+  key Right
   key 1
-  expect '[[ "$(page_parts)" == *"pressed: ; "* ]]' 'die 1 still held: $(page_parts)'
+  expect '[[ "$(board_parts)" == *"pressed: ; "* ]]' 'die 1 still held: $(board_parts)'
+  if [ "$front" != web ]; then
+    told_focus() { grep -v '^ready' "$work/focus.txt" | cut -c1-5 | tr '\n' '/'; }
+    expect '[ "$(told_focus)" = "Dé 2/Dé 3/Dé 1/" ]' 'the focus told: $(told_focus)'
+  fi
   at=0
 fi
 
