@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Renders one frame of the board into a PNG, to look at it:
-#   tools/render-frame.sh [--native] OUTPUT.png [partie|fin|fresh] [CONFIG]
+#   tools/render-frame.sh [--native] OUTPUT.png [partie|fin|fresh|aide] [CONFIG]
 # On real GDI under Wine with the Windows build tree (build/windows), or with --native on Cairo with the
 # native tree (build/native); both are made by ./test.sh. The game's shipped folder (dist/) is copied to
 # a scratch folder first; CONFIG is one of its looks (Config.txt, the default, nuit.txt, contraste.txt,

@@ -1,6 +1,6 @@
 // render_frame.cpp -- renders one frame of the board on the platform's real drawing (GDI under Wine, or
 // Cairo natively) into a BMP file, to look at it.
-// render_frame CONFIG OUTPUT.bmp [fresh|partie|fin]: reads CONFIG (and the images it names) from the
+// render_frame CONFIG OUTPUT.bmp [fresh|partie|fin|aide]: reads CONFIG (and the images it names) from the
 // current folder, sets up a game in the named state and draws the frame the window would show.
 #include <cstdint>
 #include <cstdio>
@@ -65,7 +65,7 @@ void gameOver() {
 
 int main(int argc, char** argv) {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: render_frame CONFIG OUTPUT.bmp [fresh|partie|fin]\n");
+        std::fprintf(stderr, "usage: render_frame CONFIG OUTPUT.bmp [fresh|partie|fin|aide]\n");
         return 2;
     }
     const char* state = argc > 3 ? argv[3] : "partie";
@@ -75,6 +75,12 @@ int main(int argc, char** argv) {
     createSurfaces(nullptr);
     if (std::strcmp(state, "partie") == 0) midGame();
     if (std::strcmp(state, "fin") == 0) gameOver();
+    if (std::strcmp(state, "aide") == 0) {  // the pointer on the roll button: the longest help line
+        midGame();
+        gameState.game.mouseX = 440;
+        gameState.game.mouseY = 343;
+        hoverPass();
+    }
     if (std::strcmp(state, "fresh") == 0) gameState.shell.animationsOn = 0;
 
     // The window's client area, as a pixel section that can be read back in the platform's layout.
