@@ -10,6 +10,9 @@ foreach(name ${looks} ${pictures})
   string(APPEND CINQUOR_WEB_FILES "'${name}', ")
 endforeach()
 string(REGEX REPLACE ", $" "" CINQUOR_WEB_FILES "${CINQUOR_WEB_FILES}")
+# The page's style goes into the page itself: nothing to wait for before the first paint.
+file(READ ${page_dir}/page.css CINQUOR_PAGE_CSS)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${page_dir}/page.css)
 configure_file(${page_dir}/index.html.in ${PROJECT_BINARY_DIR}/index.html @ONLY)
 
 set(outputs)
@@ -17,7 +20,8 @@ foreach(name ${looks})
   windows_text(${name} ${web})
   list(APPEND outputs ${web}/${name})
 endforeach()
-set(copied ${PROJECT_BINARY_DIR}/index.html ${page_dir}/page.js ${page_dir}/page.css)
+set(copied ${PROJECT_BINARY_DIR}/index.html ${page_dir}/page.js ${page_dir}/sw.js ${page_dir}/manifest.webmanifest
+    ${CINQUOR_WEB_ICONS})
 foreach(name ${pictures} cinquor.ico apropos.ico icon-32.png)
   list(APPEND copied ${CINQUOR_IMAGES_DIR}/${name})
 endforeach()
@@ -28,8 +32,11 @@ add_custom_command(
           ${copied} ${web}
   COMMAND ${CMAKE_COMMAND} -DIN=${CMAKE_CURRENT_SOURCE_DIR}/lisez-moi.txt -DOUT=${web}/lisez-moi.txt
           -P ${PROJECT_SOURCE_DIR}/cmake/utf8-bom-text.cmake
-  DEPENDS cinquor ${CINQUOR_IMAGES} ${copied} lisez-moi.txt ${PROJECT_SOURCE_DIR}/cmake/utf8-bom-text.cmake
-  COMMENT "Gathering the page in web/")
+  # The looks are written by their own rules: they are in the folder before it is packed.
+  COMMAND node ${PROJECT_SOURCE_DIR}/tools/pack_web.mjs ${web}
+  DEPENDS cinquor ${CINQUOR_IMAGES} ${copied} ${outputs} lisez-moi.txt ${PROJECT_SOURCE_DIR}/cmake/utf8-bom-text.cmake
+          ${PROJECT_SOURCE_DIR}/tools/pack_web.mjs
+  COMMENT "Gathering the page in web/ and packing it for the network")
 add_custom_target(dist ALL DEPENDS ${web}/cinquor.js ${outputs})
 
 set(archive_name cinquor-${PROJECT_VERSION}-web)

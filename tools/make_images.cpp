@@ -380,6 +380,34 @@ std::string drawLauncherIcon(int size) {
     return rgba;
 }
 
+// The icon for a phone's home screen, which cuts it to its own shape (a circle, a rounded square): the
+// felt fills the whole square and the disc with its die stays inside the middle 80 %, which every shape
+// keeps.
+std::string drawMaskableIcon(int size) {
+    const int inner = size * 25 / 32;
+    const int offset = (size - inner) / 2;
+    const std::string icon = drawLauncherIcon(inner);
+    std::string rgba;
+    const Colour felt = rgb(12, 80, 40);  // the disc's edge
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+            double r = red(felt), g = green(felt), b = blue(felt);
+            if (x >= offset && x < offset + inner && y >= offset && y < offset + inner) {
+                const std::size_t at = (std::size_t(y - offset) * inner + (x - offset)) * 4;
+                const double a = static_cast<unsigned char>(icon[at + 3]) / 255.0;
+                r = r * (1 - a) + static_cast<unsigned char>(icon[at]) * a;
+                g = g * (1 - a) + static_cast<unsigned char>(icon[at + 1]) * a;
+                b = b * (1 - a) + static_cast<unsigned char>(icon[at + 2]) * a;
+            }
+            rgba += char(clampByte(r));
+            rgba += char(clampByte(g));
+            rgba += char(clampByte(b));
+            rgba += char(255);
+        }
+    }
+    return rgba;
+}
+
 // The same icon as a scalable picture, on the same grid at 256 pixels.
 std::string launcherIconSvg() {
     return R"svg(<?xml version="1.0" encoding="UTF-8"?>
@@ -470,9 +498,11 @@ int main(int argc, char** argv) {
                     writeFile(out + "apropos.ico", encodeIcon({drawIcon(32, 3, 9, 15, -1), drawIcon(16, 3, 9, 15, -1)})) &&
                     writeFile(out + "icon.svg", launcherIconSvg());
     bool icons = true;
-    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+    // The desktop launcher's sizes, then the page's for the browsers that install it.
+    for (int size : {16, 24, 32, 48, 64, 128, 256, 192, 512}) {
         icons = icons && writeFile(out + "icon-" + std::to_string(size) + ".png", encodePng(size, drawLauncherIcon(size)));
     }
+    icons = icons && writeFile(out + "icon-maskable-512.png", encodePng(512, drawMaskableIcon(512)));
     if (!ok || !icons) {
         std::fprintf(stderr, "make_images: cannot write into %s\n", argv[1]);
         return 1;

@@ -2,13 +2,30 @@
 // .wasm, which a page opened from a file cannot.
 //   node tools/serve.mjs FOLDER [PORT]   serves FOLDER and prints the address to open
 import { createServer } from 'node:http';
-import { readFile, realpath } from 'node:fs/promises';
+import { readFile, realpath, stat } from 'node:fs/promises';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
 
 const types = { '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.wasm': 'application/wasm',
                 '.txt': 'text/plain', '.bmp': 'image/bmp', '.png': 'image/png', '.css': 'text/css',
-                '.ico': 'image/x-icon', '.json': 'application/json', '.svg': 'image/svg+xml' };
+                '.ico': 'image/x-icon', '.json': 'application/json', '.svg': 'image/svg+xml',
+                '.webmanifest': 'application/manifest+json' };
+
+// The folder's precompressed copy of `file` that the browser accepts (FILE.br, else FILE.gz), as
+// { body, encoding }, or null. A copy older than its file is not the file any more: it is left alone.
+async function precompressed(file, accepted) {
+  const original = await stat(file);
+  for (const [suffix, encoding] of [['.br', 'br'], ['.gz', 'gzip']]) {
+    if (!new RegExp(`\\b${encoding}\\b`).test(accepted)) continue;
+    try {
+      if ((await stat(file + suffix)).mtimeMs < original.mtimeMs) continue;
+      return { body: await readFile(file + suffix), encoding };
+    } catch {
+      // no such copy
+    }
+  }
+  return null;
+}
 
 // The file under `root` (a real path) that `pathname` names, or null: a name that is not a proper
 // address, or that leads outside the folder (by "..", or through a symbolic link), names nothing.
@@ -53,7 +70,13 @@ export async function serve(folder, extra = {}, port = 0) {
     let body = null;
     if (file) body = await readFile(file).catch(() => null);
     if (body) {
-      response.writeHead(200, { ...headers, 'content-type': types[path.extname(file).toLowerCase()] || 'application/octet-stream' });
+      const type = types[path.extname(file).toLowerCase()] || 'application/octet-stream';
+      const copy = await precompressed(file, String(request.headers['accept-encoding'] || '')).catch(() => null);
+      if (copy) {
+        body = copy.body;
+        headers['content-encoding'] = copy.encoding;
+      }
+      response.writeHead(200, { ...headers, vary: 'accept-encoding', 'content-type': type });
       response.end(request.method === 'HEAD' ? undefined : body);
       server.bytes = (server.bytes || 0) + body.length;
     } else {

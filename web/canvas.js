@@ -22,9 +22,8 @@ var CinquorCanvas = {
     var canvas = document.createElement('canvas');
     canvas.width = width * scale;
     canvas.height = height * scale;
+    // Without alpha a new canvas is opaque black already.
     var context = canvas.getContext('2d', { alpha: false, willReadFrequently: pixels !== 0 });
-    context.fillStyle = '#000';
-    context.fillRect(0, 0, canvas.width, canvas.height);
     context.setTransform(scale, 0, 0, scale, 0, 0);
     var c = { canvas: canvas, context: context, scale: scale, pixels: pixels, memoryNewer: null };
     this.canvases.push(c);

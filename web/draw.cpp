@@ -109,8 +109,14 @@ Surface* windowSurface() {
 int canvasOf(Surface* s) { return s ? s->canvas : -1; }
 
 std::string readWhole(const std::string& name) {
-    std::ifstream in(name, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    std::ifstream in(name, std::ios::binary | std::ios::ate);
+    const std::streamoff size = in ? static_cast<std::streamoff>(in.tellg()) : -1;
+    if (size <= 0) return {};
+    std::string bytes(static_cast<std::size_t>(size), '\0');  // in one read: a picture is 685 KB
+    in.seekg(0);
+    in.read(&bytes[0], size);
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    return bytes;
 }
 
 // The decoded pictures, by their bytes: a file is decoded once, however often the surfaces are made.

@@ -31,7 +31,8 @@
   var dialog = document.getElementById('box');
   var started = false, ended = false, fit = true, paintScheduled = false, timer = null;
   var width = BOARD_WIDTH, height = BOARD_HEIGHT, scale = 1;
-  var dialogOpen = false, openMenu = -1, loadingShown = false;
+  var dialogOpen = false, openMenu = -1, boardShown = false;
+  var version = typeof CinquorVersion === 'undefined' ? '' : CinquorVersion;
   var tops = [], menuNodes = [], markItems = [];
 
   function $(tag, attributes, children) {
@@ -161,21 +162,36 @@
       setTimeout(paint, 20);
       return;
     }
-    if (loadingShown) {  // "Chargement..." stays on the screen a moment before the loading takes the page
-      loadingShown = false;
-      paintScheduled = true;
-      setTimeout(paint, 200);
-      return;
-    }
     var context = CinquorCanvas.window.context;
     context.setTransform(board.width / width, 0, 0, board.height / height, 0, 0);
     Module._web_paint();
+  }
+
+  // The page's own "Chargement..." stood in for the board since the first paint; the board, now at its
+  // size, shows the game's, and takes the focus that a hidden board could not.
+  function showBoard() {
+    if (boardShown) return;
+    boardShown = true;
+    board.classList.add('shown');
+    document.getElementById('loading').hidden = true;
+    if (!dialogOpen && (document.activeElement === document.body || !document.activeElement)) board.focus();
   }
 
   function windowResized() {
     fit = true;
     layout();
     page.requestPaint();
+  }
+
+  // The page's files are kept on the device for the visits without the network, once the first full frame
+  // is up and the browser has a moment: the worker's start and its fetches take nothing from the start.
+  function keepOffline() {
+    if (!('serviceWorker' in navigator) || !version) return;
+    var register = function () {
+      navigator.serviceWorker.register('sw.js').catch(function (e) { console.warn('no offline play: ' + e); });
+    };
+    if (window.requestIdleCallback) requestIdleCallback(register, { timeout: 5000 });
+    else setTimeout(register, 1000);
   }
 
   // ---- The menu ----
@@ -415,11 +431,18 @@
 
   var page = {
     files: typeof CinquorFiles === 'undefined' ? [] : CinquorFiles,
+    // The address of a file of the folder, as this build of the page has it (an address, not a name).
+    at: function (address) { return version ? address + '?v=' + version : address; },
 
     clientWidth: function () { return width; },
     clientHeight: function () { return height; },
     deviceScale: function () { return scale; },
     paintPending: function () { return paintScheduled; },
+
+    // The game's loading message is on the board: the board shows from now on.
+    loading: function () { showBoard(); },
+    // The first full frame is shown: what the page does for later visits may begin.
+    firstFrame: function () { keepOffline(); },
 
     requestPaint: function () {
       if (!paintScheduled && started && !ended) {
@@ -427,9 +450,6 @@
         requestAnimationFrame(paint);
       }
     },
-
-    // The loading message is on the board: the next paint makes the surfaces, which holds the page.
-    loading: function () { loadingShown = true; },
 
     start: function () {
       // The canvas side of the drawing comes with the module: the board's canvas is its window.
@@ -500,7 +520,7 @@
       page.requestPaint();
     },
 
-    openReadMe: function () { window.open('lisez-moi.txt', '_blank', 'noopener'); },
+    openReadMe: function () { window.open(page.at('lisez-moi.txt'), '_blank', 'noopener'); },
 
     // The page's farewell; `saved` false when the browser refused to keep the record.
     end: function (saved) {
@@ -570,10 +590,10 @@
 
     about: function (played) {
       var body = $('div', { class: 'about' }, [
-        $('img', { src: 'cinquor.ico', width: '32', height: '32', alt: '' }),
+        $('img', { src: page.at('cinquor.ico'), width: '32', height: '32', alt: '' }),
         $('span', { text: 'Le cinquor : cinq dés, quinze cases.' }), $('span'),
         $('span'), $('span', { text: 'Bonne chance !' }),
-        $('img', { src: 'apropos.ico', width: '32', height: '32', alt: '' }),
+        $('img', { src: page.at('apropos.ico'), width: '32', height: '32', alt: '' }),
         $('span'), $('span', { text: played })]);
       return modal('Le cinquor v 1.14', body, [{ label: 'OK', answer: 1 }], 1);
     },
@@ -655,6 +675,7 @@
   window.Module = {
     arguments: query.has('config') ? [query.get('config')] : [],
     cinquorPage: page,
+    locateFile: function (name) { return page.at(name); },
     onAbort: failed,
     print: function (text) { console.log(text); },
     printErr: function (text) { console.warn(text); },

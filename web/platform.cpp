@@ -36,7 +36,7 @@ EM_ASYNC_JS(bool, jsFetch, (const char* name), {
     Module.cinquorBusy = true;
     try {
         var file = UTF8ToString(name);
-        var response = await fetch(file.split('/').map(encodeURIComponent).join('/'));
+        var response = await fetch(Module.cinquorPage.at(file.split('/').map(encodeURIComponent).join('/')));
         if (!response.ok) return false;
         var slash = file.lastIndexOf("/");
         if (slash > 0) FS.mkdirTree(FS.cwd() + "/" + file.slice(0, slash));

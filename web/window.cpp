@@ -25,7 +25,10 @@ namespace {
 
 bool ended = false;  // "Quitter": the record is saved and the page shows its end
 
-EM_JS(void, jsFirstFrame, (), { performance.mark("first-frame"); });
+EM_JS(void, jsFirstFrame, (), {
+    performance.mark("first-frame");
+    Module.cinquorPage.firstFrame();
+});
 EM_JS(void, jsLoadingShown, (), { Module.cinquorPage.loading(); });
 EM_JS(void, jsStart, (), { Module.cinquorPage.start(); });
 EM_JS(void, jsSetTimer, (int interval), { Module.cinquorPage.setTimer(interval); });
@@ -175,7 +178,7 @@ EMSCRIPTEN_KEEPALIVE void web_paint() {
     showParts();
     if (gameState.drawing.paintStage == 1) jsLoadingShown();
     static bool firstFrame = true;
-    if (firstFrame && gameState.drawing.paintStage == 0) {  // the board itself: a mark for the benchmarks
+    if (firstFrame && gameState.drawing.paintStage == 0) {  // the board itself (a mark for the benchmarks)
         firstFrame = false;
         jsFirstFrame();
     }

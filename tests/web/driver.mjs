@@ -3,9 +3,11 @@
 // output. The page's saved state is mirrored into SAVE-FILE after every command, and what the page
 // prints as a warning or an error goes to LOG in the toolkits' words, which the scenarios fail on.
 //   node driver.mjs FOLDER SAVE-FILE LOG
-import { appendFileSync, existsSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { appendFileSync, existsSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
 import { createInterface } from 'node:readline';
-import { serve, launchBrowser } from './run_page.mjs';
+import path from 'node:path';
+import { serve, launchBrowser, chromium } from './run_page.mjs';
 
 const [folder, saveFile, log] = process.argv.slice(2);
 const KEY = 'le-cinquor/dezo.sav';
@@ -103,6 +105,8 @@ async function launch(query) {
     }
   });
   page.on('pageerror', (e) => note('CRITICAL', e.message));
+  page.requested = [];
+  page.on('request', (r) => page.requested.push(r.url()));
   await watch(page);
   await page.goto(`${server.origin}/index.html${query}`);
 }
@@ -192,6 +196,56 @@ const commands = {
            (await page.locator('dialog[open]').getAttribute('data-title')) === title ? 'yes' : 'no';
   },
   keyatloading: async (name) => { keyAtLoading = name; },
+  // The network cut (on) or back (off), for this page and the next ones.
+  offline: async (state) => { await context.setOffline(state === 'on'); },
+  // The version of the build the page runs.
+  version: async () => page.evaluate(() => CinquorVersion),
+  // What the service worker keeps: its caches, and whether the one of the folder's present build holds
+  // every file it keeps at install ("le-cinquor-VERSION complete").
+  kept: async () => {
+    const sw = readFileSync(path.join(folder, 'sw.js'), 'utf8');
+    const version = /var VERSION = '([^']*)'/.exec(sw)[1];
+    const names = /var AT_INSTALL = \[([^\]]*)\]/.exec(sw)[1].split(',').map((n) => n.trim().slice(1, -1));
+    return page.evaluate(async ([version, names]) => {
+      const caches_ = (await caches.keys()).filter((n) => n.startsWith('le-cinquor-'));
+      const cache = caches_.includes(`le-cinquor-${version}`) ? await caches.open(`le-cinquor-${version}`) : null;
+      let complete = !!cache && !!navigator.serviceWorker.controller;
+      for (const name of names) complete = complete && !!(await cache.match(`${name}?v=${version}`));
+      return `${caches_.join(',')} ${complete ? 'complete' : 'incomplete'}`;
+    }, [version, names]);
+  },
+  // The addresses the page asked for since it was launched that name another build than its own.
+  mixed: async () => {
+    const version = await page.evaluate(() => CinquorVersion);
+    return String(page.requested.filter((url) => /[?&]v=/.test(url) && !url.includes(`v=${version}`)).length);
+  },
+  // What keeps a browser from offering to install the page, by Chromium's own check ("none").
+  // (A browser never offers it in a private window: the page is opened in a profile of its own.)
+  installable: async () => {
+    const profile = mkdtempSync(path.join(tmpdir(), 'cinquor-profile-'));
+    const own = await chromium.launchPersistentContext(profile, { executablePath: process.env.CINQUOR_CHROMIUM || '/usr/bin/chromium',
+      args: ['--no-sandbox', '--disable-gpu'] });
+    try {
+      const tab = own.pages()[0] || await own.newPage();
+      await tab.goto(`${server.origin}/index.html`);
+      await tab.waitForFunction(() => !!document.querySelector('#board.shown'), null, { timeout: 30000 });
+      const cdp = await own.newCDPSession(tab);
+      const { installabilityErrors } = await cdp.send('Page.getInstallabilityErrors');
+      return installabilityErrors.map((e) => e.errorId).join(',') || 'none';
+    } finally {
+      await own.close();
+      rmSync(profile, { recursive: true, force: true });
+    }
+  },
+  // The next launch is a first visit: no service worker, none of the files one kept.
+  forget: async () => {
+    const p = await storagePage();
+    await p.evaluate(async () => {
+      for (const registration of await navigator.serviceWorker.getRegistrations()) await registration.unregister();
+      for (const name of await caches.keys()) await caches.delete(name);
+    });
+    if (p !== page) await p.close();
+  },
   // The device pixel ratio changed without a resize (a zoom, another screen).
   // (The override lasts while its session does: one session a page.)
   scale: async (ratio) => {

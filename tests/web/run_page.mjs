@@ -15,7 +15,7 @@ export { serve };
 const here = path.dirname(fileURLToPath(import.meta.url));
 const require = createRequire(path.join(process.env.CINQUOR_NODE_MODULES ||
                                         path.join(here, '..', '..', 'build', 'node_modules'), 'x.js'));
-const { chromium } = require('playwright-core');
+export const { chromium } = require('playwright-core');
 
 export async function launchBrowser(options = {}) {
   return chromium.launch({ executablePath: process.env.CINQUOR_CHROMIUM || '/usr/bin/chromium',

@@ -31,7 +31,8 @@ done
 # A page whose module cannot load says so, with a way to try again, instead of a dead board.
 if [ "$front" = web ]; then
   check_quiet
-  rm "$game/cinquor.wasm"
+  rm "$game/cinquor.wasm"*
+  web forget >/dev/null   # a first visit: the module kept by the last one is not there to stand in
   launch_game
   expect '[ "$(web failed)" = yes ]' "no word of the failed start"
   : >"$work/game.log"   # the browser's own complaints of the missing module are this check's subject
