@@ -8,7 +8,10 @@ import { copyFileSync, mkdtempSync, mkdirSync, readFileSync, writeFileSync, syml
 import { request } from 'node:http';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
+import { fileURLToPath } from 'node:url';
 import zlib from 'node:zlib';
+
+const here = path.dirname(fileURLToPath(import.meta.url));
 import { serve } from '../../tools/serve.mjs';
 
 // The raw request line, as a browser or anything else may send it (fetch would mend the address first).
@@ -107,8 +110,8 @@ test('the packed folder: a version, the files kept at install, compact copies th
   write('icon-192.png', storedPng(300));
   write('index.html', "<script>var CinquorVersion = '__CINQUOR_VERSION__'; var CinquorLooks = {};</script>" +
         '<script src="page.js?v=__CINQUOR_VERSION__"></script>');
-  copyFileSync(path.join(import.meta.dirname, '../../web/sw.js'), path.join(folder, 'sw.js'));
-  const pack = () => execFileSync('node', [path.join(import.meta.dirname, '../../tools/pack_web.mjs'), folder]);
+  copyFileSync(path.join(here, '../../web/sw.js'), path.join(folder, 'sw.js'));
+  const pack = () => execFileSync('node', [path.join(here, '../../tools/pack_web.mjs'), folder]);
   const server = await serve(folder);
   try {
     const png = read('icon-192.png');
