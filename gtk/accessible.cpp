@@ -239,6 +239,9 @@ G_DEFINE_TYPE(CinquorBoard, cinquor_board, GTK_TYPE_DRAWING_AREA)
 
 static void cinquor_board_class_init(CinquorBoardClass* klass) {
     gtk_widget_class_set_accessible_type(GTK_WIDGET_CLASS(klass), cinquor_board_accessible_get_type());
+    // A class of its own loses the drawing area's role: without one a screen reader may pass over what
+    // the board's description tells.
+    gtk_widget_class_set_accessible_role(GTK_WIDGET_CLASS(klass), ATK_ROLE_DRAWING_AREA);
 }
 
 static void cinquor_board_init(CinquorBoard*) {}

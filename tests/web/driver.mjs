@@ -198,6 +198,8 @@ const commands = {
   keyatloading: async (name) => { keyAtLoading = name; },
   // The network cut (on) or back (off), for this page and the next ones.
   offline: async (state) => { await context.setOffline(state === 'on'); },
+  // What the page's log told screen readers of the game's events, oldest first.
+  told: async () => page.evaluate(() => [...document.querySelectorAll('#events p')].map((p) => p.textContent).join('/')),
   // The version of the build the page runs.
   version: async () => page.evaluate(() => CinquorVersion),
   // What the service worker keeps: its caches, and whether the one of the folder's present build holds

@@ -3,8 +3,8 @@
 
 Without arguments, prints one line that the window tests compare on every front end:
     5 dice, 15 cells, pressed: Dé 1 : 5; focused: Dé 1 : 5
-With --focus-events, prints "ready", then the name of each part that takes the focus, one a line, until
-it is ended.
+With --events, prints "ready", then a line for each part that takes the focus ("focus: NAME") and each
+new description of the board, where the game tells what happened ("told: TEXT"), until it is ended.
 """
 import sys
 
@@ -47,18 +47,23 @@ def summary():
     return f"{dice} dice, {cells} cells, pressed: {','.join(pressed)}; focused: {','.join(focused)}"
 
 
-def focus_events():
-    def told(event):
+def events():
+    def focused(event):
         if event.detail1 and event.source is not None:
-            print(event.source.name, flush=True)
+            print("focus: " + event.source.name, flush=True)
 
-    pyatspi.Registry.registerEventListener(told, "object:state-changed:focused")
+    def described(event):
+        if event.source is not None and event.source.getRole() == pyatspi.ROLE_DRAWING_AREA:
+            print("told: " + event.source.description.replace("\n", "/"), flush=True)
+
+    pyatspi.Registry.registerEventListener(focused, "object:state-changed:focused")
+    pyatspi.Registry.registerEventListener(described, "object:property-change:accessible-description")
     print("ready", flush=True)
     pyatspi.Registry.start()
 
 
 if __name__ == "__main__":
-    if sys.argv[1:] == ["--focus-events"]:
-        focus_events()
+    if sys.argv[1:] == ["--events"]:
+        events()
     else:
         print(summary())

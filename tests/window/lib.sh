@@ -413,17 +413,17 @@ board_parts() {
   esac
 }
 
-# watch_focus FILE: from now on, the name of each part a screen reader is told takes the focus, a line
-# each in FILE (the desktops only).
-watch_focus() {
-  local focus_file=$1
+# watch_events FILE: from now on, what a screen reader is told on the desktops, a line each in FILE: the
+# part that takes the focus ("focus: NAME") and what the game tells ("told: TEXT").
+watch_events() {
+  local events_file=$1
   case $front in
-    windows) "$WINE_LOADER" "$CINQUOR_MSAA_PROBE" --focus-events >"$1" 2>/dev/null & ;;
-    gtk) /usr/bin/python3 -u "$(dirname "${BASH_SOURCE[0]}")/atspi_parts.py" --focus-events >"$1" 2>>"$work/atspi.log" & ;;
+    windows) "$WINE_LOADER" "$CINQUOR_MSAA_PROBE" --events >"$1" 2>/dev/null & ;;
+    gtk) /usr/bin/python3 -u "$(dirname "${BASH_SOURCE[0]}")/atspi_parts.py" --events >"$1" 2>>"$work/atspi.log" & ;;
     *) return 0 ;;
   esac
   helper_pids="$helper_pids $!"
-  expect 'grep -q "^ready" "$focus_file"' "the focus listener did not start" 20
+  expect 'grep -q "^ready" "$events_file"' "the screen reader's listener did not start" 20
 }
 
 # save_value I: the I-th 32-bit value of the saved-state file, little-endian, signed.

@@ -2,8 +2,9 @@
 // process: the client area's IAccessible and its children, walked with AccessibleChildren. Prints one
 // line that the window tests compare on every front end:
 //   "5 dice, 15 cells, pressed: Dé 1 : 5; focused: Dé 1 : 5"
-// or, with --fields TITLE, the names of the fields of the box so titled, in order; or, with --tree, every object: its depth, role, state bits and name; with --focus-events, "ready", then
-// the name of each part that takes the focus, one a line, until it is ended. UTF-8 on standard output.
+// or, with --fields TITLE, the names of the fields of the box so titled, in order; or, with --tree, every object: its depth, role, state bits and name; with --events, "ready", then a line
+// for each part that takes the focus ("focus: NAME") and each alert the game raises ("told: TEXT"),
+// until it is ended. UTF-8 on standard output.
 #include <windows.h>
 #include <oleacc.h>
 #include <fcntl.h>
@@ -93,8 +94,8 @@ BOOL CALLBACK findGame(HWND window, LPARAM found) {
     return TRUE;
 }
 
-// A focus event raised by the game, read back as a screen reader reads it.
-void CALLBACK focusEvent(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child, DWORD, DWORD) {
+// A focus or alert event raised by the game, read back as a screen reader reads it.
+void CALLBACK gameEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD, DWORD) {
     IAccessible* accessible = nullptr;
     VARIANT which;
     VariantInit(&which);
@@ -105,15 +106,21 @@ void CALLBACK focusEvent(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG ch
     }
     BSTR name = nullptr;
     accessible->get_accName(which, &name);
-    std::printf("%s\n", utf8(name).c_str());
+    std::string text = utf8(name);
+    for (char& c : text) {
+        if (c == '\n') c = '/';  // several things told at once: one line
+    }
+    std::printf("%s: %s\n", event == EVENT_SYSTEM_ALERT ? "told" : "focus", text.c_str());
     std::fflush(stdout);
     accessible->Release();
 }
 
-int watchFocus(HWND game) {
+int watchEvents(HWND game) {
     DWORD process = 0;
     GetWindowThreadProcessId(game, &process);
-    if (!SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_FOCUS, nullptr, focusEvent, process, 0,
+    if (!SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_FOCUS, nullptr, gameEvent, process, 0,
+                         WINEVENT_OUTOFCONTEXT) ||
+        !SetWinEventHook(EVENT_SYSTEM_ALERT, EVENT_SYSTEM_ALERT, nullptr, gameEvent, process, 0,
                          WINEVENT_OUTOFCONTEXT)) {
         std::printf("no hook\n");
         return 1;
@@ -166,7 +173,7 @@ int main(int argc, char** argv) {
         std::printf("no game window\n");
         return 1;
     }
-    if (argc > 1 && std::strcmp(argv[1], "--focus-events") == 0) return watchFocus(game);
+    if (argc > 1 && std::strcmp(argv[1], "--events") == 0) return watchEvents(game);
     IAccessible* board = nullptr;
     if (FAILED(AccessibleObjectFromWindow(game, static_cast<DWORD>(OBJID_CLIENT), kIAccessible,
                                           reinterpret_cast<void**>(&board))) ||

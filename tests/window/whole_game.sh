@@ -38,21 +38,26 @@ expect 'each is_open $(seq 0 14)' "a category is not open at the start"
 [ -z "$by_keys" ] || move_board 250 120   # the pointer on no control: the first arrow shows the cursor on die 1
 if [ -n "$by_keys" ]; then
   # What a screen reader is given of the board: five dice and fifteen cells; key 1 presses die 1 and
-  # takes the focus there (on the page, once the focus is on the board); each arrow tells the focus's move.
+  # takes the focus there (on the page, once the focus is on the board); each arrow tells the focus's
+  # move, and key 1 again the release.
   expect '[[ "$(board_parts)" == "5 dice, 15 cells, pressed: ; "* ]]' 'the parts: $(board_parts)' 30
   if [ "$front" = web ]; then
     for _ in 1 2 3; do [ "$(web focused)" = board ] && break; key Tab; done   # through the menu bar to the board
   fi
   key 1
   expect '[[ "$(board_parts)" == "5 dice, 15 cells, pressed: Dé 1 : "*"; focused: "*"Dé 1 : "* ]]' 'after key 1: $(board_parts)'
-  watch_focus "$work/focus.txt"
+  watch_events "$work/told.txt"
   key Right
   key Right
   key 1
   expect '[[ "$(board_parts)" == *"pressed: ; "* ]]' 'die 1 still held: $(board_parts)'
-  if [ "$front" != web ]; then
-    told_focus() { grep -v '^ready' "$work/focus.txt" | cut -c1-5 | tr '\n' '/'; }
+  # The release is told, in the game's words, through each front end's own channel.
+  if [ "$front" = web ]; then
+    expect '[[ "$(web told)" == *"Dé 1 relâché : "* ]]' 'the release was not told: $(web told)'
+  else
+    told_focus() { sed -n 's/^focus: //p' "$work/told.txt" | cut -c1-5 | tr '\n' '/'; }
     expect '[ "$(told_focus)" = "Dé 2/Dé 3/Dé 1/" ]' 'the focus told: $(told_focus)'
+    expect 'grep -q "^told: .*Dé 1 relâché : " "$work/told.txt"' 'the release was not told: $(cat "$work/told.txt")'
   fi
   at=0
 fi
