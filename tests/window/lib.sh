@@ -373,9 +373,19 @@ expect_exit() {
   [ "$code" -eq "${1:-0}" ] || fail "exit code $code, expected ${1:-0}"
 }
 
-stop_game() {
-  [ -n "$helper_pids" ] && kill $helper_pids 2>/dev/null
+# What a scenario started beside the game ends with it, and what those started (the accessibility bus's
+# own daemon) too.
+stop_helpers() {
+  local pid
+  for pid in $helper_pids; do
+    pkill -P "$pid" 2>/dev/null
+    kill "$pid" 2>/dev/null
+  done
   helper_pids=""
+}
+
+stop_game() {
+  stop_helpers
   if [ "$front" = web ]; then
     web quit >/dev/null 2>&1
     game_pid=""
@@ -442,6 +452,7 @@ write_save() {
 
 finish() {
   check_quiet
+  stop_helpers
   [ "$front" = web ] && web quit >/dev/null
   if [ "$front" = windows ]; then
     "$WINE_SERVER" -k 2>/dev/null
