@@ -2,7 +2,8 @@
 // process: the client area's IAccessible and its children, walked with AccessibleChildren. Prints one
 // line that the window tests compare on every front end:
 //   "5 dice, 15 cells, pressed: Dé 1 : 5; focused: Dé 1 : 5"
-// or, with --fields TITLE, the names of the fields of the box so titled, in order; or, with --tree, every object: its depth, role, state bits and name; with --events, "ready", then a line
+// or, with --has-focus, exit 0 when the game's window has the keyboard focus (Wine's own, which may lag
+// behind the X server's after a box closes); or, with --fields TITLE, the names of the fields of the box so titled, in order; or, with --tree, every object: its depth, role, state bits and name; with --events, "ready", then a line
 // for each part that takes the focus ("focus: NAME") and each alert the game raises ("told: TEXT"),
 // until it is ended. UTF-8 on standard output.
 #include <windows.h>
@@ -174,6 +175,12 @@ int main(int argc, char** argv) {
         return 1;
     }
     if (argc > 1 && std::strcmp(argv[1], "--events") == 0) return watchEvents(game);
+    if (argc > 1 && std::strcmp(argv[1], "--has-focus") == 0) {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        const DWORD thread = GetWindowThreadProcessId(game, nullptr);
+        return GetGUIThreadInfo(thread, &info) && info.hwndFocus == game ? 0 : 1;
+    }
     IAccessible* board = nullptr;
     if (FAILED(AccessibleObjectFromWindow(game, static_cast<DWORD>(OBJID_CLIENT), kIAccessible,
                                           reinterpret_cast<void**>(&board))) ||
