@@ -223,7 +223,8 @@ void expectSameRuns(std::uint32_t seed, int events) {
         }
     }
     // The test means something only if repaints were spared, and not all of them, and the runs met often.
-    EXPECT_GT(spared, events / 60) << "seed " << seed;
+    // (Over 400 streams of 3000 events the fewest spared was 24, most are between 60 and 120.)
+    EXPECT_GT(spared, events / 300) << "seed " << seed;
     EXPECT_GT(compared, events / 4) << "seed " << seed;
 }
 
