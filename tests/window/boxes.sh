@@ -36,14 +36,25 @@ click_board 335 250
 find_box 'Attention!' 3 >/dev/null && answer_box 'Attention!' Return
 no_box 'Attention!' || fail "the warning on Chance stayed open"
 
+# Q asks the quit question. Under load Wine has twice lost that key in CI right after a box closed (the
+# game showed its board, active, and no question; never on a quiet machine, never on GTK or the page):
+# when no question comes, Q is sent once more, and the log says so.
+ask_quit() {
+  key q
+  [ "$front" = windows ] || return 0
+  find_box Attention 10 >/dev/null && return
+  echo "note: no quit question after Q under Wine; Q again" >&2
+  key q
+}
+
 # The quit question (Yes/No): neither Escape nor the close button answers it. Wine, unlike Windows, lets
 # both end such a box: the game then takes it as No and goes on.
-key q
+ask_quit
 for close in "${closes[@]}"; do
   answer_box Attention "$close"
   if [ "$front" = windows ]; then
     no_box Attention && find_window || fail "$close on the quit question did not keep the game"
-    key q
+    ask_quit
   else
     # Nothing to wait for: the box must stay. The game is given the time it takes to stand still.
     settle
@@ -55,7 +66,7 @@ no_box Attention || fail "No left the question open"
 find_window || fail "No to Quitter closed the window"
 
 # The main window closed under the open question.
-key q
+ask_quit
 find_box Attention >/dev/null || fail "no quit question"
 close_window
 expect_exit 0 2
