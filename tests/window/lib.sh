@@ -271,9 +271,6 @@ focus() {
   # Right after a box closes, Wine may still be giving the activation back: a key sent meanwhile is lost.
   wait_for '[ "$(xdotool getactivewindow 2>/dev/null)" = "$window" ]' 2 ||
     xdotool windowactivate --sync "$window" >/dev/null 2>&1
-  # Wine gives the game its own keyboard focus a moment after the X server: a key sent before is lost (a
-  # quit question that never came, under load). Its focus is read as the game's thread has it.
-  [ "$front" = windows ] && wait_for '"$WINE_LOADER" "$CINQUOR_MSAA_PROBE" --has-focus' 3
   sleep 0.2  # not a look: the toolkit takes keys only a moment after its window is made active
 }
 

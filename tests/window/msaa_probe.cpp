@@ -2,8 +2,7 @@
 // process: the client area's IAccessible and its children, walked with AccessibleChildren. Prints one
 // line that the window tests compare on every front end:
 //   "5 dice, 15 cells, pressed: Dé 1 : 5; focused: Dé 1 : 5"
-// or, with --has-focus, exit 0 when the game's window has the keyboard focus (Wine's own, which may lag
-// behind the X server's after a box closes); or, with --fields TITLE, the names of the fields of the box so titled, in order; or, with --tree, every object: its depth, role, state bits and name; with --events, "ready", then a line
+// or, with --fields TITLE, the names of the fields of the box so titled, in order; with --events, "ready", then a line
 // for each part that takes the focus ("focus: NAME") and each alert the game raises ("told: TEXT"),
 // until it is ended. UTF-8 on standard output.
 #include <windows.h>
@@ -35,7 +34,6 @@ struct Seen {
     int cells = 0;
     std::string pressed;
     std::string focused;
-    bool tree = false;
 };
 
 void add(std::string& list, const std::string& name) { list += (list.empty() ? "" : ",") + name; }
@@ -52,7 +50,6 @@ void visit(IAccessible* object, VARIANT child, int depth, Seen& seen) {
     object->get_accState(child, &state);
     const long roleValue = role.vt == VT_I4 ? role.lVal : 0;
     const long stateValue = state.vt == VT_I4 ? state.lVal : 0;
-    if (seen.tree) std::printf("%*s%ld %lx %s\n", depth * 2, "", roleValue, stateValue, name.c_str());
     if (roleValue == ROLE_SYSTEM_PUSHBUTTON && name.rfind("D\xC3\xA9 ", 0) == 0) {
         ++seen.dice;
         if (stateValue & STATE_SYSTEM_PRESSED) add(seen.pressed, name);
@@ -158,7 +155,6 @@ BOOL CALLBACK nameField(HWND control, LPARAM names) {
 int main(int argc, char** argv) {
     _setmode(_fileno(stdout), _O_BINARY);  // lines end in \n alone, as the tests compare them
     Seen seen;
-    seen.tree = argc > 1 && std::strcmp(argv[1], "--tree") == 0;
     CoInitialize(nullptr);
     if (argc > 2 && std::strcmp(argv[1], "--fields") == 0) {
         HWND box = FindWindowA(nullptr, argv[2]);
@@ -175,12 +171,6 @@ int main(int argc, char** argv) {
         return 1;
     }
     if (argc > 1 && std::strcmp(argv[1], "--events") == 0) return watchEvents(game);
-    if (argc > 1 && std::strcmp(argv[1], "--has-focus") == 0) {
-        GUITHREADINFO info{};
-        info.cbSize = sizeof info;
-        const DWORD thread = GetWindowThreadProcessId(game, nullptr);
-        return GetGUIThreadInfo(thread, &info) && info.hwndFocus == game ? 0 : 1;
-    }
     IAccessible* board = nullptr;
     if (FAILED(AccessibleObjectFromWindow(game, static_cast<DWORD>(OBJID_CLIENT), kIAccessible,
                                           reinterpret_cast<void**>(&board))) ||
@@ -193,10 +183,8 @@ int main(int argc, char** argv) {
     self.lVal = CHILDID_SELF;
     visit(board, self, 0, seen);
     board->Release();
-    if (!seen.tree) {
-        std::printf("%d dice, %d cells, pressed: %s; focused: %s\n", seen.dice, seen.cells, seen.pressed.c_str(),
-                    seen.focused.c_str());
-    }
+    std::printf("%d dice, %d cells, pressed: %s; focused: %s\n", seen.dice, seen.cells, seen.pressed.c_str(),
+                seen.focused.c_str());
     std::fflush(stdout);
     CoUninitialize();
     return 0;
