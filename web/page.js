@@ -5,23 +5,6 @@
 (function () {
   'use strict';
 
-  // The menu, its command numbers, its letter keys and, for the five check items, their bit in the marks.
-  var MENUS = [
-    { label: '&Menu', items: [
-      { label: '&Rejouer', id: 32771, key: 'R' },
-      { label: '&Quitter', id: 105, key: 'Q' }] },
-    { label: '&Rendu', items: [
-      { label: '&Initial', id: 32772, key: 'I' },
-      { label: '&Arrière-plan', id: 32776, key: 'A', mark: 0 },
-      { label: 'Filtrage', id: 32782, mark: 1 },
-      { label: 'Ai&de contextuelle', id: 32780, key: 'D', mark: 2 },
-      { label: 'Animation&s', id: 32781, key: 'S', mark: 3 },
-      { label: '&Options...', id: 32778, key: 'O' }] },
-    { label: '&Aide', items: [
-      { label: 'Pe&tite aide', id: 32777, key: 'T' },
-      { label: 'Avertissements', id: 32783, mark: 4 },
-      { label: 'A &propos...', id: 104, key: 'P' }] },
-  ];
   var BOARD_WIDTH = 511, BOARD_HEIGHT = 446;  // the client area the board is drawn for
   var PART_COUNT = 26;  // five dice, the pass, fifteen categories, the roll, four texts
 
@@ -196,36 +179,33 @@
 
   // ---- The menu ----
 
-  function buildMenus() {
-    var bar = document.getElementById('menubar');
-    MENUS.forEach(function (menu, m) {
-      var holder = $('div');
-      var top = $('button', { class: 'top', type: 'button', role: 'menuitem', 'aria-haspopup': 'true',
-                              'aria-expanded': 'false', id: 'menu-' + m, tabindex: m === 0 ? '0' : '-1' },
-                  [mnemonicLabel(menu.label)]);
-      var list = $('div', { class: 'menu', role: 'menu', 'aria-labelledby': 'menu-' + m, hidden: '' });
-      menu.items.forEach(function (item) {
-        var checkable = item.mark !== undefined;
-        var node = $('button', { class: 'item', type: 'button', tabindex: '-1',
-                                 role: checkable ? 'menuitemcheckbox' : 'menuitem',
-                                 'data-command': String(item.id) },
-                     [$('span', { class: 'mark', 'aria-hidden': 'true' }), mnemonicLabel(item.label),
-                      $('span', { class: 'key', 'aria-hidden': 'true', text: item.key || '' })]);
-        if (item.key) node.setAttribute('aria-keyshortcuts', item.key);
-        if (checkable) {
-          node.setAttribute('aria-checked', 'false');
-          markItems[item.mark] = node;
-        }
+  // The menu bar is written in the page, so that it is laid out with the page's first paint; its commands,
+  // letter keys and check marks are read from it: each item's command number, its key, its underlined
+  // letter and, for the five check items, their bit in the marks.
+  var MENUS = [];
+
+  function underlined(node) {
+    var u = node.querySelector('u');
+    return u ? u.textContent.toLowerCase() : '';
+  }
+
+  function wireMenus() {
+    var holders = document.getElementById('menubar').children;
+    Array.prototype.forEach.call(holders, function (holder, m) {
+      var top = holder.querySelector('.top'), list = holder.querySelector('.menu');
+      var menu = { mnemonic: underlined(top), items: [] };
+      Array.prototype.forEach.call(list.children, function (node) {
+        var item = { id: Number(node.dataset.command), key: node.getAttribute('aria-keyshortcuts') || '',
+                     mnemonic: underlined(node) };
+        if (node.dataset.mark !== undefined) markItems[Number(node.dataset.mark)] = node;
         node.addEventListener('click', function () { command(item.id); });
-        list.appendChild(node);
+        menu.items.push(item);
       });
       top.addEventListener('click', function () { openMenu === m ? closeMenus(true) : showMenu(m, false); });
       top.addEventListener('mouseenter', function () { if (openMenu >= 0 && openMenu !== m) showMenu(m, false); });
-      holder.appendChild(top);
-      holder.appendChild(list);
-      bar.appendChild(holder);
       tops.push(top);
       menuNodes.push(list);
+      MENUS.push(menu);
     });
   }
 
@@ -270,7 +250,7 @@
         break;
       case 'Tab': closeMenus(true); break;
       default:
-        var found = MENUS[openMenu].items.filter(function (item) { return mnemonic(item.label) === e.key.toLowerCase(); });
+        var found = MENUS[openMenu].items.filter(function (item) { return item.mnemonic === e.key.toLowerCase(); });
         if (found.length && !e.ctrlKey && !e.metaKey) command(found[0].id);
         else return;  // the browser's own
     }
@@ -295,7 +275,7 @@
     if (dialogOpen) return;  // the dialog's own
     if (openMenu >= 0) { menuKey(e); return; }
     if (e.altKey && !e.ctrlKey && !e.metaKey) {
-      var m = MENUS.map(function (menu) { return mnemonic(menu.label); }).indexOf(e.key.toLowerCase());
+      var m = MENUS.map(function (menu) { return menu.mnemonic; }).indexOf(e.key.toLowerCase());
       if (m >= 0) { showMenu(m, true); e.preventDefault(); }
       return;
     }
@@ -599,7 +579,7 @@
     },
   };
 
-  buildMenus();
+  wireMenus();
   layout();
 
   // A change of the device pixel ratio without a resize (a zoom, a window moved to another screen) is
