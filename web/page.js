@@ -150,8 +150,8 @@
     Module._web_paint();
   }
 
-  // The page's own "Chargement..." stood in for the board since the first paint; the board, now at its
-  // size, shows the game's, and takes the focus that a hidden board could not.
+  // The page's own "Chargement..." stood in for the board since the first paint; the board, now drawn
+  // whole, takes its place, and the focus that a hidden board could not take.
   function showBoard() {
     if (boardShown) return;
     boardShown = true;
@@ -419,10 +419,11 @@
     deviceScale: function () { return scale; },
     paintPending: function () { return paintScheduled; },
 
-    // The game's loading message is on the board: the board shows from now on.
-    loading: function () { showBoard(); },
-    // The first full frame is shown: what the page does for later visits may begin.
-    firstFrame: function () { keepOffline(); },
+    // The first full frame is drawn: the board shows, and what the page does for later visits may begin.
+    firstFrame: function () {
+      showBoard();
+      keepOffline();
+    },
 
     requestPaint: function () {
       if (!paintScheduled && started && !ended) {

@@ -29,7 +29,6 @@ EM_JS(void, jsFirstFrame, (), {
     performance.mark("first-frame");
     Module.cinquorPage.firstFrame();
 });
-EM_JS(void, jsLoadingShown, (), { Module.cinquorPage.loading(); });
 EM_JS(void, jsStart, (), { Module.cinquorPage.start(); });
 EM_JS(void, jsSetTimer, (int interval), { Module.cinquorPage.setTimer(interval); });
 EM_JS(void, jsSetMarks, (int marks), { Module.cinquorPage.setMarks(marks); });
@@ -172,13 +171,17 @@ EMSCRIPTEN_KEEPALIVE void web_paint() {
         return;
     }
     if (gameState.drawing.paintStage == 0 && missedPicturesMayBeRead()) gameState.drawing.paintStage = 1;
+    // The page shows its own "Chargement..." from its first paint, where the board would draw it, until
+    // the first full frame: the board's first paint goes straight to making the surfaces, and the start
+    // spares a paint of the whole board that nobody would see.
+    if (gameState.drawing.paintStage == 2) gameState.drawing.paintStage = 1;
+    const bool wholeFrame = gameState.drawing.paintStage == 0;  // not the paint that makes the surfaces
     paintWindow(nullptr);  // beginFrame, then paintBoard
     announceStatusLine();
     for (const std::string& text : takeAnnouncements()) jsAnnounceEvent(utf8FromWindows1252(text.c_str()).c_str());
     showParts();
-    if (gameState.drawing.paintStage == 1) jsLoadingShown();
     static bool firstFrame = true;
-    if (firstFrame && gameState.drawing.paintStage == 0) {  // the board itself (a mark for the benchmarks)
+    if (firstFrame && wholeFrame) {  // the board itself, shown from now on (and a mark for the benchmarks)
         firstFrame = false;
         jsFirstFrame();
     }

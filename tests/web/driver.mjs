@@ -72,8 +72,8 @@ async function seed() {
   mirrored = text;
 }
 
-// A key the next launch presses the moment the loading message is drawn (keyatloading), before the
-// surfaces are made.
+// A key the next launch presses the moment the game has started, under the loading message, before the
+// surfaces are made (keyatloading).
 let keyAtLoading = null;
 
 async function launch(query) {
@@ -89,10 +89,10 @@ async function launch(query) {
         get: () => module,
         set: (value) => {
           module = value;
-          const loading = value.cinquorPage.loading;
-          value.cinquorPage.loading = function () {
-            loading.apply(this, arguments);
-            setTimeout(() => document.dispatchEvent(new KeyboardEvent('keydown', { key, bubbles: true })), 0);
+          const start = value.cinquorPage.start;
+          value.cinquorPage.start = function () {
+            start.apply(this, arguments);
+            queueMicrotask(() => document.dispatchEvent(new KeyboardEvent('keydown', { key, bubbles: true })));
           };
         },
       });
