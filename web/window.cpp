@@ -134,7 +134,14 @@ void announceStatusLine() {
 // The board's parts for the page's mirror of them, when any has changed since the last frame.
 void showParts() {
     static std::string shown;
-    std::string text = std::to_string(keyboardCursor());
+    static int shownCursor = -2;
+    // While the dice roll their faces change at every frame: the mirror learns the faces they stop on.
+    // A screen reader has nothing to read in the blur, and each change costs the page a style and layout
+    // of the mirror at every frame of the roll (a third of the page's work while the dice roll). The
+    // cursor's moves are followed at once.
+    if (gameState.game.rollInProgress && !shown.empty() && keyboardCursor() == shownCursor) return;
+    shownCursor = keyboardCursor();
+    std::string text = std::to_string(shownCursor);
     for (const BoardPart& p : boardParts()) {
         text += "\n" + std::to_string(p.pressed) + " " + std::to_string(p.enabled) + " " + std::to_string(p.box.x) +
                 " " + std::to_string(p.box.y) + " " + std::to_string(p.box.width) + " " +

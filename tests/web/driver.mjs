@@ -291,6 +291,15 @@ const commands = {
     const focused = nodes.filter((n) => is(n, 'focused')).map(name).join(',');
     return `${dice.length} dice, ${cells.length} cells, pressed: ${dice.filter((n) => is(n, 'pressed')).map(name).join(',')}; focused: ${focused}`;
   },
+  // The dice's faces as the accessibility tree names them ("Dé 1 : 3" ...): "3, 5, 1, 2, 6".
+  faces: async () => {
+    const cdp = await context.newCDPSession(page);
+    const { nodes } = await cdp.send('Accessibility.getFullAXTree');
+    await cdp.detach();
+    return nodes.filter((n) => n.role && n.role.value === 'button').map((n) => (n.name && n.name.value) || '')
+      .map((name) => /^D\u00e9 \d : (\d)/.exec(name))
+      .filter(Boolean).map((m) => m[1]).join(', ');
+  },
   boxtext: async () => JSON.stringify(await page.locator('dialog[open] .text').innerText()),
   focused: async () => page.evaluate(() => document.activeElement.textContent || document.activeElement.id),
   resize: async (width, height) => { await page.setViewportSize({ width: Number(width), height: Number(height) }); },

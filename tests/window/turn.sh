@@ -39,6 +39,15 @@ crop_board "$work/rolled.png" 147 20 48 48 "$work/die1-after.png"
 crop_board "$work/rolled.png" 75 20 360 48 "$work/dice-after.png"
 [ "$(compare -metric AE "$work/die1-before.png" "$work/die1-after.png" null: 2>&1)" = 0 ] || fail "the held die changed"
 [ "$(compare -metric AE "$work/dice-before.png" "$work/dice-after.png" null: 2>&1)" != 0 ] || fail "the space rolled nothing"
+if [ "$front" = web ]; then
+  # The page's mirror, not told the faces while they roll, names those the roll stopped on.
+  rolled() {
+    local told
+    told=$(web told)
+    tr '/' '\n' <<<"$told" | sed -n 's/^Lancer [0-9]* sur [0-9]* : \([0-9]*, [0-9]*, [0-9]*, [0-9]*, [0-9]*\).*/\1/p' | tail -1
+  }
+  expect '[ -n "$(rolled)" ] && [ "$(web faces)" = "$(rolled)" ]' 'the mirror names $(web faces), the roll told $(rolled)'
+fi
 
 # A second click lets the die go again.
 click_board 171 44
