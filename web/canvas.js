@@ -211,16 +211,23 @@ var CinquorCanvas = {
   // A decoded picture drawn into the rectangle: fitted to its board pixels smoothly, then onto the
   // device's pixels smoothly or pixel for pixel.
   picture: function (target, picture, x0, y0, width, height, smooth) {
+    // Already of the rectangle's size (the looks' pictures are), it is its own fitted copy: no canvas
+    // to make, which costs a phone more than the drawing itself.
+    var fitted = picture.width === width && picture.height === height ? picture : this.fitted(picture, width, height);
+    this.on(target, function (x) {
+      x.imageSmoothingEnabled = smooth;
+      x.drawImage(fitted, x0, y0, width, height);
+    });
+  },
+
+  fitted: function (picture, width, height) {
     var fitted = document.createElement('canvas');
     fitted.width = width;
     fitted.height = height;
     var f = fitted.getContext('2d');
     f.imageSmoothingQuality = 'high';
     f.drawImage(picture, 0, 0, width, height);
-    this.on(target, function (x) {
-      x.imageSmoothingEnabled = smooth;
-      x.drawImage(fitted, x0, y0, width, height);
-    });
+    return fitted;
   },
 
   // 0x00BBGGRR of the device pixel (px, py) of a canvas, for the tests.
