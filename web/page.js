@@ -43,7 +43,6 @@
     var at = label.indexOf('&');
     return at < 0 ? '' : label.charAt(at + 1).toLowerCase();
   }
-  function plain(label) { return label.replace('&', ''); }
 
   // The module is waiting for a file or a picture: events wait too.
   function busy() { return !started || ended || Module.cinquorBusy; }

@@ -137,7 +137,7 @@ void showParts() {
     static int shownCursor = -2;
     // While the dice roll their faces change at every frame: the mirror learns the faces they stop on.
     // A screen reader has nothing to read in the blur, and each change costs the page a style and layout
-    // of the mirror at every frame of the roll (a third of the page's work while the dice roll). The
+    // of the mirror at every frame of the roll (a quarter of the page's work while the dice roll). The
     // cursor's moves are followed at once.
     if (gameState.game.rollInProgress && !shown.empty() && keyboardCursor() == shownCursor) return;
     shownCursor = keyboardCursor();

@@ -111,6 +111,14 @@ async function launch(query) {
   await page.goto(`${server.origin}/index.html${query}`);
 }
 
+// The page's nodes as Chromium's accessibility tree gives them to a screen reader.
+async function accessibleNodes() {
+  const cdp = await context.newCDPSession(page);
+  const { nodes } = await cdp.send('Accessibility.getFullAXTree');
+  await cdp.detach();
+  return nodes;
+}
+
 const alive = () => page && !page.isClosed();
 const running = async () => alive() && page.evaluate(() => !document.getElementById('game').hidden &&
                                                          !!(window.CinquorCanvas && CinquorCanvas.window));
@@ -281,9 +289,7 @@ const commands = {
   // The board as Chromium's accessibility tree gives it to a screen reader: the dice buttons, the pressed
   // ones, the sheet's cells and the focused node's name.
   parts: async () => {
-    const cdp = await context.newCDPSession(page);
-    const { nodes } = await cdp.send('Accessibility.getFullAXTree');
-    await cdp.detach();
+    const nodes = await accessibleNodes();
     const name = (n) => (n.name && n.name.value) || '';
     const is = (n, property) => (n.properties || []).some((p) => p.name === property && String(p.value.value) === 'true');
     const dice = nodes.filter((n) => n.role && n.role.value === 'button' && name(n).startsWith('D\u00e9 '));
@@ -293,9 +299,7 @@ const commands = {
   },
   // The dice's faces as the accessibility tree names them ("Dé 1 : 3" ...): "3, 5, 1, 2, 6".
   faces: async () => {
-    const cdp = await context.newCDPSession(page);
-    const { nodes } = await cdp.send('Accessibility.getFullAXTree');
-    await cdp.detach();
+    const nodes = await accessibleNodes();
     return nodes.filter((n) => n.role && n.role.value === 'button').map((n) => (n.name && n.name.value) || '')
       .map((name) => /^D\u00e9 \d : (\d)/.exec(name))
       .filter(Boolean).map((m) => m[1]).join(', ');
