@@ -50,6 +50,7 @@ namespace {
 
 std::deque<Surface> windowPaints;  // innermost last
 int scale = 1;
+bool mayYield = false;  // the surfaces are being made in a paint: the browser may run between them
 
 EM_JS(int, jsCreateCanvas, (int width, int height, int scale, unsigned char* pixels), {
     return CinquorCanvas.create(width, height, scale, pixels);
@@ -144,6 +145,35 @@ void releaseCanvas(Surface* surface) {
 
 bool mayWait() { return jsMayWait(); }
 
+void yieldBetweenSurfaces(bool on) { mayYield = on; }
+
+namespace {
+
+// Making a canvas of the board's size costs a phone tens of milliseconds before anything is drawn into
+// it: the browser is given back its thread before and after each, so that no task of the start is long.
+// Events wait meanwhile, as while a file is fetched.
+EM_ASYNC_JS(void, jsYield, (), {
+    Module.cinquorBusy = true;
+    try {
+        await new Promise(function (resume) { setTimeout(resume, 0); });
+    } finally {
+        Module.cinquorBusy = false;
+    }
+});
+
+void yieldToBrowser() {
+    if (mayYield && mayWait()) jsYield();
+}
+
+int createCanvas(std::int32_t width, std::int32_t height, unsigned char* pixels) {
+    yieldToBrowser();
+    const int canvas = jsCreateCanvas(width, height, scale, pixels);
+    yieldToBrowser();
+    return canvas;
+}
+
+}  // namespace
+
 Surface* beginWindowPaint(void*) { return windowSurface(); }
 
 void endWindowPaint(void*) {
@@ -162,7 +192,7 @@ Surface* createMemorySurface(Surface*) { return new Surface; }
 void attachDeviceBitmap(Surface* target, Surface*, std::int32_t width, std::int32_t height) {
     if (width < 1 || height < 1 || width > INT32_MAX / scale / 4 || height > INT32_MAX / scale / 4) return;
     releaseCanvas(target);
-    target->canvas = target->ownCanvas = jsCreateCanvas(width, height, scale, nullptr);
+    target->canvas = target->ownCanvas = createCanvas(width, height, nullptr);
 }
 
 PixelSection createPixelSection(std::int32_t width, std::int32_t height, std::int32_t) {
@@ -170,7 +200,7 @@ PixelSection createPixelSection(std::int32_t width, std::int32_t height, std::in
     const std::size_t bytes = std::size_t(width) * scale * height * scale * 4;
     auto* pixels = static_cast<unsigned char*>(std::calloc(bytes, 1));
     if (!pixels) return {nullptr, nullptr};
-    return {new Bitmap{jsCreateCanvas(width, height, scale, pixels), pixels}, pixels};
+    return {new Bitmap{createCanvas(width, height, pixels), pixels}, pixels};
 }
 
 PixelLayout pixelSectionLayout(std::int32_t width, std::int32_t) {

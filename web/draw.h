@@ -10,6 +10,10 @@
 // answer): only one such wait can be under way, and a box may be open while ticks and paints go on.
 bool mayWait();
 
+// While on (the paint that makes the surfaces), the browser is given its thread back before and after
+// each canvas made: making one costs a phone tens of milliseconds, and no task of the start stays long.
+void yieldBetweenSurfaces(bool on);
+
 // The handle of the canvas a surface draws into (0: the page's board), or -1.
 int surfaceCanvas(Surface* surface);
 

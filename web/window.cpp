@@ -183,7 +183,9 @@ EMSCRIPTEN_KEEPALIVE void web_paint() {
     // spares a paint of the whole board that nobody would see.
     if (gameState.drawing.paintStage == 2) gameState.drawing.paintStage = 1;
     const bool wholeFrame = gameState.drawing.paintStage == 0;  // not the paint that makes the surfaces
+    yieldBetweenSurfaces(!wholeFrame);
     paintWindow(nullptr);  // beginFrame, then paintBoard
+    yieldBetweenSurfaces(false);
     announceStatusLine();
     for (const std::string& text : takeAnnouncements()) jsAnnounceEvent(utf8FromWindows1252(text.c_str()).c_str());
     showParts();
