@@ -219,6 +219,8 @@ void attachBitmap(Surface* target, Bitmap* bitmap) {
     target->canvas = bitmap->canvas;
 }
 
+bool picturesMissedUnderBox() { return picturesMissed; }
+
 bool missedPicturesMayBeRead() {
     if (!picturesMissed || !mayWait()) return false;
     picturesMissed = false;

@@ -17,6 +17,10 @@ void yieldBetweenSurfaces(bool on);
 // The handle of the canvas a surface draws into (0: the page's board), or -1.
 int surfaceCanvas(Surface* surface);
 
+// Whether a picture could not be read under an open box and waits to be: once the box is closed, a
+// paint reads it (the board may have nothing else to paint by then).
+bool picturesMissedUnderBox();
+
 // True once, when a picture could not be read while no wait was possible and one is now: the surfaces
 // are then to be made again, with their pictures.
 bool missedPicturesMayBeRead();

@@ -130,18 +130,31 @@ bool confirmOkCancel(const char* text, const char* title) {
     return showMessageBox(nullptr, text, title, kBoxOkCancel | kBoxIconExclamation) == kAnswerOk;
 }
 
+namespace {
+
+// A box or dialog answered: the pictures it kept from being read (a key pressed while the board was
+// loading) are read at the next paint, which nothing else may ask for once the first roll is over.
+void boxClosed() {
+    if (picturesMissedUnderBox()) requestWindowRepaint(nullptr);
+}
+
+}  // namespace
+
 // A box the module cannot wait for (one is open already) takes its safe answer: OK for a word to the
 // player, Cancel or No for a question.
 int showMessageBox(void*, const char* text, const char* caption, unsigned style) {
     const unsigned buttons = style & 0x0F;
     if (!mayWait()) return buttons == kBoxYesNo ? kAnswerNo : buttons == kBoxOkCancel ? kAnswerCancel : kAnswerOk;
-    return jsBox(utf8FromWindows1252(text).c_str(), utf8FromWindows1252(caption).c_str(), style);
+    const int answer = jsBox(utf8FromWindows1252(text).c_str(), utf8FromWindows1252(caption).c_str(), style);
+    boxClosed();
+    return answer;
 }
 
 void runOptionsDialog() {
     if (!mayWait()) return;
     const Settings& s = gameState.settings;
     jsOptions(s.timer, s.lancers, s.passers);  // OK applies the fields through web_apply_options
+    boxClosed();
 }
 
 void runAboutDialog() {
@@ -149,6 +162,7 @@ void runAboutDialog() {
     char played[40];
     formatGamesPlayed(played, sizeof played);
     jsAbout(utf8FromWindows1252(played).c_str());
+    boxClosed();
 }
 
 int nextRandom() { return std::rand(); }
